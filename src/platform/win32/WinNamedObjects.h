@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/NamedObjects.h"
+
+namespace platform::win32 {
+
+class WinNamedObjects final : public NamedObjects {
+public:
+    NamedObject CreateNamedMutex(std::u16string_view name, bool initiallyOwned) override;
+    NamedObject CreateNamedEvent(std::u16string_view name, bool manualReset, bool initiallySet) override;
+    std::unique_ptr<SyncObject> OpenNamedEvent(std::u16string_view name) override;
+};
+
+} // namespace platform::win32

@@ -1,0 +1,54 @@
+// In-memory registry. Subkeys enumerate in case-insensitive name order and values in creation order, as
+// the platform does; names compare without regard to case. Failures can be injected per key.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace fakes {
+
+class FakeRegistry final : public platform::Registry {
+public:
+    long ReadValue(uint32_t root, std::u16string_view key, std::u16string_view name,
+                   platform::RegValue& out) override;
+    long EnumSubKey(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name) override;
+    long EnumValue(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name,
+                   platform::RegValue* value) override;
+    long WriteValue(uint32_t root, std::u16string_view key, std::u16string_view name,
+                    const platform::RegValue& value) override;
+    long CreateKey(uint32_t root, std::u16string_view key) override;
+    long DeleteValue(uint32_t root, std::u16string_view key, std::u16string_view name) override;
+    long DeleteKeyTree(uint32_t root, std::u16string_view key) override;
+    bool KeyExists(uint32_t root, std::u16string_view key) override;
+
+    // Reads of this key (and below) fail with access denied; writes are unaffected.
+    void DenyRead(uint32_t root, std::u16string_view key);
+    void AllowRead(uint32_t root, std::u16string_view key);
+    // Writes under this key fail with the given code.
+    void FailWrites(uint32_t root, std::u16string_view key, long code);
+
+    size_t ValueCount(uint32_t root, std::u16string_view key);
+    size_t readCount = 0;
+
+private:
+    struct Key {
+        std::u16string name; // as first created
+        std::vector<std::pair<std::u16string, platform::RegValue>> values;
+        std::map<std::u16string, std::unique_ptr<Key>> children; // by upper-cased name
+    };
+    Key* Find(uint32_t root, std::u16string_view path);
+    Key* Create(uint32_t root, std::u16string_view path);
+    bool ReadDenied(uint32_t root, std::u16string_view path) const;
+    long WriteFailure(uint32_t root, std::u16string_view path) const;
+
+    std::map<uint32_t, Key> m_roots;
+    std::set<std::pair<uint32_t, std::u16string>> m_denied;
+    std::map<std::pair<uint32_t, std::u16string>, long> m_writeFailures;
+};
+
+} // namespace fakes
