@@ -12,7 +12,9 @@ if(WIN32)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
     # Static runtime: the programs must run on a machine without the compiler's DLLs.
     add_link_options(-static -static-libgcc -static-libstdc++)
-    if(KT_DIST_NAME)
+    # The preset's own build folder stages into dist/<preset>; any other build folder keeps its install
+    # tree to itself, so that parallel builds never write the same files.
+    if(KT_DIST_NAME AND CMAKE_BINARY_DIR STREQUAL "${CMAKE_SOURCE_DIR}/build/${KT_DIST_NAME}")
         set(KT_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/${KT_DIST_NAME})
     else()
         set(KT_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
