@@ -17,41 +17,10 @@ bool IsIniSpace(char16_t c) {
     return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A;
 }
 
-// Lower-case mapping for the scripts the language files use (Latin, Greek, Cyrillic).
+// Names compare without regard to case for the letters A-Z only: the platform's profile functions fold
+// nothing else, so "Ä" and "ä" are different keys to them and must be to us.
 char16_t FoldCase(char16_t c) {
-    if (c < 0x80) {
-        return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 0x20) : c;
-    }
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
-        (c >= 0x410 && c <= 0x42F)) {
-        return static_cast<char16_t>(c + 0x20);
-    }
-    if (c >= 0x400 && c <= 0x40F) {
-        return static_cast<char16_t>(c + 0x50);
-    }
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177) || (c >= 0x460 && c <= 0x481) ||
-        (c >= 0x48A && c <= 0x4BF)) {
-        return (c % 2 == 0) ? static_cast<char16_t>(c + 1) : c;
-    }
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
-        return (c % 2 == 1) ? static_cast<char16_t>(c + 1) : c;
-    }
-    if (c == 0x178) {
-        return 0xFF;
-    }
-    if (c == 0x386) {
-        return 0x3AC;
-    }
-    if (c >= 0x388 && c <= 0x38A) {
-        return static_cast<char16_t>(c + 37);
-    }
-    if (c == 0x38C) {
-        return 0x3CC;
-    }
-    if (c == 0x38E || c == 0x38F) {
-        return static_cast<char16_t>(c + 63);
-    }
-    return c;
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 0x20) : c;
 }
 
 // Names and values are zero-terminated strings to the platform: a zero unit ends them.
@@ -95,9 +64,11 @@ uint32_t CopyEntry(char16_t* buffer, uint32_t size, std::u16string_view value, b
         buffer[i] = value[i];
     }
     buffer[n] = 0;
-    // The closing quote is dropped only when it made it into the buffer.
-    if (quoted && size >= value.size()) {
-        n = value.size() - 1;
+    // The platform drops the last unit copied whenever the buffer is at least as long as the text after
+    // the opening quote: normally that is the closing quote, but when the buffer is exactly that long
+    // the closing quote was already cut off and the last real unit goes instead. Kept for fidelity.
+    if (quoted && size >= value.size() && n > 0) {
+        --n;
         buffer[n] = 0;
     }
     return static_cast<uint32_t>(n);
@@ -188,7 +159,12 @@ IniDocument IniDocument::Parse(std::span<const uint8_t> bytes) {
         return ParseText(Utf8ToUtf16(bytes.subspan(3)));
     }
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        return ParseText(Utf16LeToUtf16(bytes.subspan(2)));
+        // An odd last byte still counts as a unit for the platform (its high byte zero).
+        std::u16string text = Utf16LeToUtf16(bytes.subspan(2));
+        if (bytes.size() % 2 == 1) {
+            text.push_back(bytes.back());
+        }
+        return ParseText(text);
     }
     if (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) {
         return ParseText(Utf16BeToUtf16(bytes.subspan(2)));
@@ -220,11 +196,11 @@ IniDocument IniDocument::ParseText(std::u16string_view text) {
         if (line[0] == u'[') {
             size_t close = line.rfind(u']');
             if (close != std::u16string_view::npos && close > 0) {
+                std::u16string_view name = TrimIni(line.substr(1, close - 1));
                 Section section;
-                section.name = CutAtZero(line.substr(1, close - 1));
+                section.name = CutAtZero(name);
                 doc.m_sections.push_back(std::move(section));
-                doc.m_firstSectionByFoldedName.emplace(FoldedName(line.substr(1, close - 1)),
-                                                       doc.m_sections.size() - 1);
+                doc.m_firstSectionByFoldedName.emplace(FoldedName(name), doc.m_sections.size() - 1);
                 current = &doc.m_sections.back();
                 continue;
             }

@@ -24,8 +24,8 @@ public:
     static IniDocument ParseText(std::u16string_view text);
 
     // The value of the first key of that name in the first section of that name (names compared
-    // without regard to case, surrounding white space ignored); null when the section or the key is
-    // missing, or the key's line has no '='.
+    // without regard to case for A-Z only, surrounding white space ignored); null when the section or
+    // the key is missing, or the key's line has no '='.
     const std::u16string* Find(std::u16string_view section, std::u16string_view key) const;
 
     size_t SectionCount() const { return m_sections.size(); }

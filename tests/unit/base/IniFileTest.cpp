@@ -36,6 +36,14 @@ protected:
 
 } // namespace
 
+TEST_F(IniFileTest, NamesFoldOnlyAsciiLettersAndSectionNamesAreTrimmed) {
+    auto path = Write("fold.ini", "\xEF\xBB\xBF[ Über ]\n\xC3\x84k=umlaut\nÄK=second\n");
+    EXPECT_EQ(IniFile::GetString(path, u"Über", u"Äk", u"d"), u"umlaut");
+    EXPECT_EQ(IniFile::GetString(path, u" Über ", u"ÄK", u"d"), u"umlaut");
+    EXPECT_EQ(IniFile::GetString(path, u"über", u"Äk", u"d"), u"d");
+    EXPECT_EQ(IniFile::GetString(path, u"Über", u"äk", u"d"), u"d");
+}
+
 TEST_F(IniFileTest, SectionsAndKeysIgnoreCaseAndTheFirstMatchWins) {
     auto path = Write("a.lng", "[MAIN]\r\nMainTitle=First\r\nmaintitle=Second\r\n[main]\r\nOther=x\r\n");
     EXPECT_EQ(IniFile::GetString(path, u"main", u"MAINTITLE", u"d"), u"First");
@@ -83,8 +91,12 @@ TEST_F(IniFileTest, ResultIsCutToSizeMinusOneAndTheLengthReturned) {
     // A quoted value cut inside the quotes keeps what fits; the closing quote goes only when it fits.
     EXPECT_EQ(IniFile::GetString(path, u"S", u"q", u"", buffer, 4), 3u);
     EXPECT_EQ(std::u16string(buffer), u"abc");
-    EXPECT_EQ(IniFile::GetString(path, u"S", u"q", u"", buffer, 7), 6u);
+    EXPECT_EQ(IniFile::GetString(path, u"S", u"q", u"", buffer, 8), 6u);
     EXPECT_EQ(std::u16string(buffer), u"abcdef");
+    // A buffer exactly as long as the text after the opening quote: the closing quote is already cut,
+    // and the platform still drops one unit, so we do too.
+    EXPECT_EQ(IniFile::GetString(path, u"S", u"q", u"", buffer, 7), 5u);
+    EXPECT_EQ(std::u16string(buffer), u"abcde");
     EXPECT_EQ(IniFile::GetString(path, u"S", u"k", u"", buffer, 0), 0u);
 }
 
