@@ -40,7 +40,7 @@ struct ProfileStoreConfig {
     kernel::IWirelessKernel* kernel = nullptr; // g_pnKernel; null when the library could not be loaded
     platform::Registry* registry = nullptr;    // for reads
     std::u16string appKey;                     // AppKey, below HKEY_LOCAL_MACHINE
-    std::u16string defaultName = u"Default";                        // MAIN/Def_Profile_Name
+    std::u16string defaultName = u"Default";   // MAIN/Def_Profile_Name
     std::u16string anyNetworkName = u"Any (First available network)"; // MAIN/Def_Profile_Any
     std::u16string alternateDefaultName; // the previous language's default name, for useAlternateDefault
 };
@@ -63,12 +63,12 @@ extern kernel::WirelessProfile ProfileTable[kProfileSlots];
 extern kernel::WirelessProfile CurrentProfile;
 
 // Record <-> one registry key (full path below HKEY_LOCAL_MACHINE).
-int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record);   // always 1
+int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record);        // always 1
 int WriteProfile(std::u16string_view keyPath, const kernel::WirelessProfile& record); // 1 written, 0 failed
 
 // Returns the number of stored profiles (at most kProfileSlots).
 int LoadProfileTable(int useAlternateDefault);
-int AddProfile(kernel::WirelessProfile& record); // kAdd*; sets the record's priority
+int AddProfile(kernel::WirelessProfile& record);          // kAdd*; sets the record's priority
 int UpdateProfile(const kernel::WirelessProfile& record); // 1 found and written, 0 not
 bool DeleteProfile(std::u16string_view name);
 int CountProfiles();

@@ -1,0 +1,90 @@
+#include "profiles/KeyRules.h"
+
+#include "base/Text.h"
+#include "kernel/ConnectionBlock.h"
+#include "profiles/KeyMaterial.h"
+
+namespace profiles {
+namespace {
+
+constexpr std::u16string_view kWepLengthText = u"The network password needs to be 64bits.";
+
+bool IsUpperHexDigit(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+}
+
+} // namespace
+
+KeyMessage KeyResultMessage(int result) {
+    switch (result) {
+    case kWep64PassphraseEmpty:
+    case kWep64KeyInvalid:
+        return {u"Msg_0201", kWepLengthText};
+    case kWep128PassphraseEmpty:
+    case kWep128KeyInvalid:
+        return {u"Msg_0205", kWepLengthText};
+    case kPskTooShort:
+        return {u"Msg_0203", u"You must set key with 8 characters at least!"};
+    case kPskHexInvalid:
+        return {u"Msg_0204", u"The passphrase must be 8 to 63 ASCII or 64 hexadecimal characters.!"};
+    default:
+        return {};
+    }
+}
+
+int CheckWepPassphrase(std::u16string_view passphrase, bool use128) {
+    if (passphrase.empty()) {
+        return use128 ? kWep128PassphraseEmpty : kWep64PassphraseEmpty;
+    }
+    return kKeyAccepted;
+}
+
+WepKeyCheck CheckWepKey(std::u16string_view typed, bool use128) {
+    WepKeyCheck check;
+    check.keyFormat = use128 ? kernel::kKeyWep128 : kernel::kKeyWep64;
+    switch (typed.size()) {
+    case 5:
+    case 13:
+        check.keyText = AsciiKeyToHex(typed);
+        return check;
+    case 10:
+    case 26:
+        if (IsHexText(typed)) {
+            check.keyText = std::u16string(typed);
+            return check;
+        }
+        break;
+    default:
+        break;
+    }
+    check.result = use128 ? kWep128KeyInvalid : kWep64KeyInvalid;
+    check.keyFormat = 0;
+    return check;
+}
+
+PskCheck CheckPskKey(std::u16string_view typed) {
+    PskCheck check;
+    if (typed.size() < 8) {
+        check.result = kPskTooShort;
+        return check;
+    }
+    if (typed.size() == kPskLimit) {
+        for (char16_t c : typed) {
+            if (!IsUpperHexDigit(base::AsciiUpper(c))) {
+                check.result = kPskHexInvalid;
+                return check;
+            }
+        }
+        check.keyFormat = kernel::kKeyPskHex;
+        return check;
+    }
+    // Longer texts cannot come from the 64-character field; they are no valid key either.
+    if (typed.size() > kPskLimit) {
+        check.result = kPskHexInvalid;
+        return check;
+    }
+    check.keyFormat = kernel::kKeyPskAscii;
+    return check;
+}
+
+} // namespace profiles
