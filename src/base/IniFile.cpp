@@ -106,22 +106,23 @@ enum class OpenResult { Parsed, MissingFile, Unreadable };
 OpenResult Open(std::u16string_view path, std::shared_ptr<const IniDocument>& document) {
     std::error_code ec;
     std::filesystem::path fsPath{std::u16string(path)};
-    auto status = std::filesystem::status(fsPath, ec);
-    if (!std::filesystem::exists(status)) {
+    // One query of the file system per lookup: the entry keeps type, size and time together.
+    std::filesystem::directory_entry entry(fsPath, ec);
+    if (ec || !entry.exists(ec)) {
         // A missing file in an existing folder is an empty file to the platform; a missing folder
         // is an error, and then the default is copied without its quotes being looked at.
         auto parent = fsPath.parent_path();
         bool folderExists = parent.empty() || std::filesystem::is_directory(parent, ec);
         return folderExists ? OpenResult::MissingFile : OpenResult::Unreadable;
     }
-    if (!std::filesystem::is_regular_file(status)) {
+    if (!entry.is_regular_file(ec)) {
         return OpenResult::Unreadable;
     }
-    auto writeTime = std::filesystem::last_write_time(fsPath, ec);
+    auto writeTime = entry.last_write_time(ec);
     if (ec) {
         return OpenResult::Unreadable;
     }
-    uintmax_t size = std::filesystem::file_size(fsPath, ec);
+    uintmax_t size = entry.file_size(ec);
     if (ec || size > kMaxFileBytes) {
         return OpenResult::Unreadable;
     }
