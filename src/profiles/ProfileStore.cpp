@@ -416,21 +416,17 @@ int FindProfile(int count, std::u16string_view name) {
 
 void MarkActiveProfile(int count, std::u16string_view name) {
     std::lock_guard lock(ProfileStoreMutex());
-    kernel::WirelessProfile* marked = nullptr;
+    // Only one profile is applied at a time. Clearing just the flag seen before the match would leave
+    // a later-marked slot set when an earlier slot becomes the active one.
+    int found = FindProfile(count, name);
+    if (found < 0) {
+        return;
+    }
     size_t slots = ClampCount(count);
     for (size_t i = 0; i < slots; ++i) {
-        kernel::WirelessProfile& slot = ProfileTable[i];
-        if (slot.inUse) {
-            marked = &slot;
-        }
-        if (NameOf(slot) == name) {
-            if (marked != nullptr) {
-                marked->inUse = 0;
-            }
-            slot.inUse = 1;
-            marked = &slot;
-        }
+        ProfileTable[i].inUse = 0;
     }
+    ProfileTable[found].inUse = 1;
 }
 
 int FindActiveProfile(int count) {
