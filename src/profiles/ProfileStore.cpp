@@ -147,6 +147,10 @@ void SortByPriority(kernel::WirelessProfile* slots, size_t count) {
     }
 }
 
+bool IsStorableProfileName(std::u16string_view name) {
+    return !name.empty() && name.find(u'\\') == std::u16string_view::npos;
+}
+
 size_t ClampCount(int count) {
     if (count <= 0) {
         return 0;
@@ -284,14 +288,19 @@ uint32_t NextProfileNumber() {
     if (registry == nullptr) {
         return 0;
     }
-    std::optional<std::u16string> last;
+    // One more than the highest number in use. Values are normally enumerated in creation order, so
+    // this is one more than the last value's number; taking the highest also keeps a store whose values
+    // come back in another order from handing out a number that is taken, which would overwrite another
+    // profile's order value.
+    std::optional<uint32_t> highest;
     std::u16string name;
     for (uint32_t index = 0; registry->EnumValue(platform::kHkeyLocalMachine, kProfileListKey, index, name,
                                                  nullptr) == platform::kErrorSuccess;
          ++index) {
-        last = name;
+        uint32_t number = static_cast<uint32_t>(base::ParseInt(name));
+        highest = highest ? std::max(*highest, number) : number;
     }
-    return last ? static_cast<uint32_t>(base::ParseInt(*last)) + 1 : 0;
+    return highest ? *highest + 1 : 0;
 }
 
 int AddProfile(kernel::WirelessProfile& record) {
@@ -300,6 +309,12 @@ int AddProfile(kernel::WirelessProfile& record) {
         return kAddStoreFull;
     }
     std::u16string_view name = NameOf(record);
+    // A name the registry cannot hold as one subkey would write into the list key itself (empty) or
+    // into a key below another profile (a backslash): the profile would be lost and the order values
+    // damaged.
+    if (!IsStorableProfileName(name)) {
+        return kAddWriteFailed;
+    }
     // The existence test is exact; a key that differs only in letter case is the same registry key, so
     // the write below replaces its values (the caller asked for a profile of this spelling).
     bool sameKeyExists = false;
@@ -500,6 +515,25 @@ int EnsureDefaultProfile() {
     record.block.securityFlags = kernel::kSecurityNone;
     record.wirelessModes = kernel::kModeAll;
     record.block.transmitPower = kernel::kTransmitPowerFull;
+    AddProfile(record);
+    return LoadProfileTable(0);
+}
+
+int RenameDefaultProfile() {
+    std::lock_guard lock(ProfileStoreMutex());
+    const detail::StoreContext& context = Context();
+    int count = LoadProfileTable(1);
+    if (context.alternateDefaultName.empty() || context.alternateDefaultName == context.defaultName ||
+        NameOf(ProfileTable[0]).empty()) {
+        return count;
+    }
+    kernel::WirelessProfile record = ProfileTable[0];
+    if (!DeleteProfile(context.alternateDefaultName)) {
+        return count;
+    }
+    base::CopyToField(record.ConfigurationName, context.defaultName);
+    base::CopyToField(record.NetworkName, context.anyNetworkName);
+    record.inUse = 0;
     AddProfile(record);
     return LoadProfileTable(0);
 }

@@ -82,6 +82,10 @@ void LoadCurrentProfile();
 void SaveCurrentProfile();
 int EnsureDefaultProfile();
 
+// The language change: the default profile stored under the previous language's name (the configured
+// alternate name) is stored again under the current default name. Returns the new count.
+int RenameDefaultProfile();
+
 // The name remembered by the last LoadCurrentProfile / SaveCurrentProfile.
 std::u16string CurrentProfileName();
 

@@ -41,6 +41,27 @@ TEST_F(ProfileStore, AddTakesTheNextOrderNumberAndRefusesAnExactName) {
     EXPECT_EQ(StoredText(KeyOf(u"C"), u"NetworkName"), u"net");
 }
 
+TEST_F(ProfileStore, NextNumberNeverReusesATakenOne) {
+    PutProfile(u"A", 5);
+    PutProfile(u"B", 2); // values enumerated out of numeric order
+    EXPECT_EQ(NextProfileNumber(), 6u);
+    WirelessProfile c = Record(u"C");
+    EXPECT_EQ(AddProfile(c), kAddAdded);
+    EXPECT_EQ(OrderValues(), (std::vector<std::u16string>{u"05=A", u"02=B", u"06=C"}));
+}
+
+TEST_F(ProfileStore, NamesThatAreNoSingleKeyAreRefused) {
+    PutProfile(u"Home", 0);
+    for (std::u16string_view name : {std::u16string_view(u""), std::u16string_view(u"Home\\Sub")}) {
+        m_kernel.ClearCalls();
+        WirelessProfile p = Record(name);
+        EXPECT_EQ(AddProfile(p), kAddWriteFailed);
+        EXPECT_EQ(m_kernel.CountCalls(u"Reg"), 0u);
+    }
+    EXPECT_EQ(OrderValues(), (std::vector<std::u16string>{u"00=Home"}));
+    EXPECT_EQ(LoadProfileTable(0), 1);
+}
+
 TEST_F(ProfileStore, NameDifferingOnlyInCase) {
     PutProfile(u"Home", 0);
     PutProfile(u"Work", 1);
@@ -141,6 +162,26 @@ TEST_F(ProfileStore, AlternateDefaultNameSelectsSlotZero) {
     LoadProfileTable(0);
     EXPECT_EQ(NameAt(0), u"");
     EXPECT_EQ(NameAt(1), u"Standard");
+}
+
+TEST_F(ProfileStore, LanguageChangeRenamesTheDefaultProfile) {
+    PutProfile(u"Work", 0);
+    PutProfile(u"Standard", 1);
+    PutDword(KeyOf(u"Standard"), u"FragThreshold", 1234);
+    // The store now speaks English; "Standard" was the previous language's default name.
+    int count = RenameDefaultProfile();
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(NameAt(0), u"Default");
+    EXPECT_EQ(base::FieldText(ProfileTable[0].NetworkName), u"Any (First available network)");
+    EXPECT_EQ(ProfileTable[0].block.FragThreshold, 1234);
+    EXPECT_EQ(NameAt(1), u"Work");
+    EXPECT_FALSE(m_registry.KeyExists(platform::kHkeyLocalMachine, KeyOf(u"Standard")));
+    EXPECT_EQ(OrderValues(), (std::vector<std::u16string>{u"00=Work", u"01=Default"}));
+
+    // Nothing to rename: the store is left alone.
+    m_kernel.ClearCalls();
+    EXPECT_EQ(RenameDefaultProfile(), 2);
+    EXPECT_EQ(m_kernel.CountCalls(u"RegSet"), 0u);
 }
 
 TEST_F(ProfileStore, NoMoreThan128ProfilesAreRead) {
