@@ -1,4 +1,7 @@
 // The store's algorithms: limits, names, order values, table slots and the current profile.
+#include <atomic>
+#include <thread>
+
 #include "StoreFixture.h"
 
 namespace profiles::testing {
@@ -375,6 +378,37 @@ TEST_F(ProfileStore, WithoutServiceNothingIsWrittenAndNothingHangs) {
     EXPECT_EQ(AddProfile(p), kAddWriteFailed);
     EXPECT_FALSE(DeleteProfile(u"Kept"));
     EXPECT_EQ(EnsureDefaultProfile(), 1);
+}
+
+} // namespace
+} // namespace profiles::testing
+
+namespace profiles::testing {
+namespace {
+
+// The connection worker saves the current profile while the user-interface thread reloads the table:
+// both go through the store's lock, so neither sees the other's half-written record.
+TEST_F(ProfileStore, WorkerAndInterfaceThreadShareTheStore) {
+    PutProfile(u"Default", 0);
+    PutProfile(u"Home", 1);
+    LoadProfileTable(0);
+    std::atomic<bool> stop{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 50; ++i) {
+            std::lock_guard lock(ProfileStoreMutex());
+            CurrentProfile = ProfileTable[i % 2];
+            SaveCurrentProfile();
+        }
+        stop = true;
+    });
+    do {
+        EXPECT_EQ(LoadProfileTable(0), 2);
+        WirelessProfile copy = CopyCurrentProfile();
+        std::u16string_view name = base::FieldText(copy.ConfigurationName);
+        EXPECT_TRUE(name.empty() || name == u"Default" || name == u"Home");
+    } while (!stop);
+    worker.join();
+    EXPECT_EQ(CurrentProfileName(), u"Home");
 }
 
 } // namespace
