@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
