@@ -1,0 +1,12 @@
+#pragma once
+
+#define IDD_HOST_CONTROLS 9000
+#define IDC_EDIT 9001
+#define IDC_LIST 9002
+#define IDC_COMBO 9003
+#define IDC_CHECK 9004
+#define IDC_REPORT 9005
+#define IDC_TABS 9006
+#define IDC_PROGRESS 9007
+#define IDC_SLIDER 9008
+#define IDC_RICH 9009
