@@ -40,25 +40,20 @@ int CheckWepPassphrase(std::u16string_view passphrase, bool use128) {
 }
 
 WepKeyCheck CheckWepKey(std::u16string_view typed, bool use128) {
+    // Only the lengths of the chosen key size are taken: a 64-bit key marked as 128-bit (or the other
+    // way round) would be stored as a profile that can never connect.
+    const size_t asciiLength = use128 ? 13 : 5;
+    const size_t hexLength = use128 ? kWep128KeyLimit : kWep64KeyLimit;
     WepKeyCheck check;
-    check.keyFormat = use128 ? kernel::kKeyWep128 : kernel::kKeyWep64;
-    switch (typed.size()) {
-    case 5:
-    case 13:
+    if (typed.size() == asciiLength) {
         check.keyText = AsciiKeyToHex(typed);
+    } else if (typed.size() == hexLength && IsHexText(typed)) {
+        check.keyText = std::u16string(typed);
+    } else {
+        check.result = use128 ? kWep128KeyInvalid : kWep64KeyInvalid;
         return check;
-    case 10:
-    case 26:
-        if (IsHexText(typed)) {
-            check.keyText = std::u16string(typed);
-            return check;
-        }
-        break;
-    default:
-        break;
     }
-    check.result = use128 ? kWep128KeyInvalid : kWep64KeyInvalid;
-    check.keyFormat = 0;
+    check.keyFormat = use128 ? kernel::kKeyWep128 : kernel::kKeyWep64;
     return check;
 }
 

@@ -31,8 +31,8 @@ KeyMessage KeyResultMessage(int result);
 // WEP passphrase: anything but empty.
 int CheckWepPassphrase(std::u16string_view passphrase, bool use128);
 
-// A hand-entered WEP key: 5 or 13 characters are ASCII and become hexadecimal; 10 or 26 must be
-// hexadecimal and are kept as typed. The key format follows the chosen length, not the key's.
+// A hand-entered WEP key of the chosen size: 5 (64-bit) or 13 (128-bit) characters are ASCII and become
+// hexadecimal; 10 or 26 must be hexadecimal and are kept as typed.
 struct WepKeyCheck {
     int result = kKeyAccepted;
     std::u16string keyText; // what goes into the key slot

@@ -153,8 +153,10 @@ TEST(KeyRules, HandEnteredWepKeys) {
     EXPECT_EQ(CheckWepKey(u"0123456789ABCDEF0123456789", true).result, kKeyAccepted);
     EXPECT_EQ(CheckWepKey(u"", false).result, kWep64KeyInvalid);
     EXPECT_EQ(CheckWepKey(u"123456", true).result, kWep128KeyInvalid);
-    // The format follows the chosen length, not the key's.
-    EXPECT_EQ(CheckWepKey(u"abcde", true).keyFormat, kernel::kKeyWep128);
+    // A key of the other size is refused rather than stored under the wrong key format.
+    EXPECT_EQ(CheckWepKey(u"abcde", true).result, kWep128KeyInvalid);
+    EXPECT_EQ(CheckWepKey(u"0123456789", true).result, kWep128KeyInvalid);
+    EXPECT_EQ(CheckWepKey(u"ABCDEFGHIJKLM", false).result, kWep64KeyInvalid);
 
     EXPECT_EQ(CheckWepPassphrase(u"", false), kWep64PassphraseEmpty);
     EXPECT_EQ(CheckWepPassphrase(u"", true), kWep128PassphraseEmpty);
