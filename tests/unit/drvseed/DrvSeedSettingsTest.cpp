@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TempFolder.h"
 #include "base/IniFile.h"
+#include "base/Text.h"
 #include "drvseed/DrvSeedSettings.h"
 
 namespace drvseed {
@@ -77,6 +80,22 @@ TEST_F(DrvSeedSettingsTest, MissingFileReadsAsEmpty) {
     EXPECT_EQ(settings.WaitingMessage(u"0"), u"");
     EXPECT_TRUE(settings.DriverValues().empty());
     EXPECT_TRUE(settings.RestartValues().empty());
+}
+
+TEST(DrvSeedProductIni, ShipsEuAndAWaitingMessageForEveryLanguage) {
+    DrvSeedSettings settings(std::filesystem::path(KT_SOURCE_DIR "/data/DrvSeed_Product.ini").u16string());
+    EXPECT_FALSE(settings.RegionString(u"EU").empty());
+    EXPECT_EQ(settings.Model(), u"KTVA7700v2");
+    EXPECT_FALSE(settings.RegionValueName().empty());
+    std::u16string english = settings.WaitingMessage(u"0");
+    EXPECT_FALSE(english.empty());
+    // The 24 language numbers of the program, each with its own text (non-Latin ones included).
+    for (int language = 1; language < 24; ++language) {
+        std::u16string text = settings.WaitingMessage(base::Widen(std::to_string(language)));
+        EXPECT_FALSE(text.empty()) << language;
+        EXPECT_NE(text, english) << language;
+    }
+    EXPECT_NE(settings.WaitingMessage(u"12").find(u'\u041F'), std::u16string::npos); // Cyrillic survives
 }
 
 } // namespace

@@ -70,6 +70,14 @@ protected:
 };
 
 TEST_F(DrvSeedWineTest, FewerThanTwoArgumentsExitWithOneAndPrintNothing) {
+    // The capture itself works, so that an empty output below means the tool printed nothing.
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring cmd = std::wstring(system) + L"\\cmd.exe";
+    auto echo = tooltest::Run(cmd, L"cmd.exe /c echo captured", m_folder.path(), 20000);
+    ASSERT_TRUE(echo.finished);
+    EXPECT_EQ(echo.output, "captured\r\n");
+
     for (const wchar_t* arguments : {L"", L" EU"}) {
         auto run = RunTool(arguments, 20000);
         ASSERT_TRUE(run.started);

@@ -95,78 +95,43 @@ struct RunResult {
     DWORD elapsedMs = 0;
 };
 
-// Runs `commandLine` (program `program`) in `folder`, waits up to `timeoutMs`, and collects what it
-// printed. A program still running at the timeout is ended with code 99.
+// Runs `commandLine` (program `program`) in `folder` with its output going to a file there, waits up to
+// `timeoutMs`, and collects what it printed. A program still running at the timeout is ended with
+// code 99 so that the test run goes on.
 inline RunResult Run(const std::wstring& program, const std::wstring& commandLine, const std::wstring& folder,
                      DWORD timeoutMs) {
     RunResult result;
+    std::wstring outputPath = folder + L"output-" + std::to_wstring(GetTickCount()) + L".txt";
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+    HANDLE output = CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE) {
         return result;
     }
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW si{};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = nullptr;
-    si.hStdOutput = writeEnd;
-    si.hStdError = writeEnd;
+    si.hStdOutput = output;
+    si.hStdError = output;
     PROCESS_INFORMATION pi{};
     std::wstring line = commandLine;
     DWORD start = GetTickCount();
     result.started = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                    nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi) != FALSE;
-    CloseHandle(writeEnd);
-    if (!result.started) {
-        CloseHandle(readEnd);
-        return result;
+                                    nullptr, folder.c_str(), &si, &pi) != FALSE;
+    CloseHandle(output);
+    if (result.started) {
+        result.finished = WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
+        if (!result.finished) {
+            TerminateProcess(pi.hProcess, 99);
+            WaitForSingleObject(pi.hProcess, 5000);
+        }
+        result.elapsedMs = GetTickCount() - start;
+        GetExitCodeProcess(pi.hProcess, &result.exitCode);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
     }
-    // Read until the program's end closes the pipe; the wait below then only collects the code.
-    HANDLE process = pi.hProcess;
-    std::string output;
-    for (;;) {
-        DWORD available = 0;
-        if (!PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr)) {
-            break;
-        }
-        if (available > 0) {
-            char buffer[4096];
-            DWORD got = 0;
-            if (!ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) || got == 0) {
-                break;
-            }
-            output.append(buffer, got);
-            continue;
-        }
-        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) {
-            // Drain whatever arrived just before the end.
-            while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
-                char buffer[4096];
-                DWORD got = 0;
-                if (!ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) || got == 0) {
-                    break;
-                }
-                output.append(buffer, got);
-            }
-            break;
-        }
-        if (GetTickCount() - start > timeoutMs) {
-            break;
-        }
-    }
-    result.finished = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-    if (!result.finished) {
-        TerminateProcess(process, 99);
-        WaitForSingleObject(process, 5000);
-    }
-    result.elapsedMs = GetTickCount() - start;
-    GetExitCodeProcess(process, &result.exitCode);
-    result.output = output;
-    CloseHandle(readEnd);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    result.output = ReadFileBytes(outputPath);
+    DeleteFileW(outputPath.c_str());
     return result;
 }
 
