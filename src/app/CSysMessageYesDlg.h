@@ -11,9 +11,9 @@ public:
     CSysMessageYesDlg();
 
     // Inputs, set by the caller before running the dialog.
-    std::u16string m_message;  // the already looked-up text
-    int m_layoutFlag = 0;      // 1: move and reshape as below
-    int m_layoutVariant = 0;   // 0: 100 px narrower, OK 50 px left; 1: same size, OK 10 px left, 2 px up
+    std::u16string m_message; // the already looked-up text
+    int m_layoutFlag = 0;     // 1: move and reshape as below
+    int m_layoutVariant = 0;  // 0: 100 px narrower, OK 50 px left; 1: same size, OK 10 px left, 2 px up
 
     void OnInit() override;
 

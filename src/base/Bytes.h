@@ -18,8 +18,8 @@ inline std::optional<uint32_t> ReadLe32(std::span<const uint8_t> bytes, size_t o
     if (offset > bytes.size() || bytes.size() - offset < 4) {
         return std::nullopt;
     }
-    return uint32_t{bytes[offset]} | (uint32_t{bytes[offset + 1]} << 8) | (uint32_t{bytes[offset + 2]} << 16) |
-           (uint32_t{bytes[offset + 3]} << 24);
+    return uint32_t{bytes[offset]} | (uint32_t{bytes[offset + 1]} << 8) |
+           (uint32_t{bytes[offset + 2]} << 16) | (uint32_t{bytes[offset + 3]} << 24);
 }
 
 inline void WriteLe32(uint8_t* out, uint32_t value) {

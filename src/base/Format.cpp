@@ -75,8 +75,19 @@ bool ParseSpec(std::u16string_view pattern, size_t& i, Spec& spec) {
     }
     char16_t c = pattern[i++];
     switch (c) {
-    case u'd': case u'i': case u'u': case u'x': case u'X': case u'o': case u'c':
-    case u's': case u'S': case u'f': case u'e': case u'g': case u'%':
+    case u'd':
+    case u'i':
+    case u'u':
+    case u'x':
+    case u'X':
+    case u'o':
+    case u'c':
+    case u's':
+    case u'S':
+    case u'f':
+    case u'e':
+    case u'g':
+    case u'%':
         spec.conversion = static_cast<char>(c);
         return true;
     default:
@@ -86,9 +97,12 @@ bool ParseSpec(std::u16string_view pattern, size_t& i, Spec& spec) {
 
 FormatArg::Kind KindOf(char conversion) {
     switch (conversion) {
-    case 's': case 'S':
+    case 's':
+    case 'S':
         return FormatArg::Kind::Text;
-    case 'f': case 'e': case 'g':
+    case 'f':
+    case 'e':
+    case 'g':
         return FormatArg::Kind::Real;
     default:
         return FormatArg::Kind::Integer;
@@ -157,7 +171,8 @@ void AppendNumber(std::u16string& out, const Spec& spec, const FormatArg& arg) {
         }
     }
     if (n > 0) {
-        out += Widen(std::string_view(buffer, static_cast<size_t>(n) < sizeof buffer ? n : sizeof buffer - 1));
+        out +=
+            Widen(std::string_view(buffer, static_cast<size_t>(n) < sizeof buffer ? n : sizeof buffer - 1));
     }
 }
 
@@ -222,9 +237,8 @@ std::u16string FormatTranslated(std::u16string_view pattern, std::initializer_li
 }
 
 std::u16string FormatMac(const uint8_t mac[6]) {
-    return Format(u"%02X:%02X:%02X:%02X:%02X:%02X",
-                  {unsigned{mac[0]}, unsigned{mac[1]}, unsigned{mac[2]}, unsigned{mac[3]}, unsigned{mac[4]},
-                   unsigned{mac[5]}});
+    return Format(u"%02X:%02X:%02X:%02X:%02X:%02X", {unsigned{mac[0]}, unsigned{mac[1]}, unsigned{mac[2]},
+                                                     unsigned{mac[3]}, unsigned{mac[4]}, unsigned{mac[5]}});
 }
 
 std::u16string FormatIpv4(const uint8_t ip[4]) {

@@ -27,7 +27,8 @@ public:
     FormatArg(double v) : m_kind(Kind::Real), m_real(v) {}
     FormatArg(std::u16string_view v) : m_kind(Kind::Text), m_text(v) {}
     FormatArg(const std::u16string& v) : m_kind(Kind::Text), m_text(v) {}
-    FormatArg(const char16_t* v) : m_kind(Kind::Text), m_text(v ? std::u16string_view(v) : std::u16string_view()) {}
+    FormatArg(const char16_t* v)
+        : m_kind(Kind::Text), m_text(v ? std::u16string_view(v) : std::u16string_view()) {}
 
     Kind kind() const { return m_kind; }
     int64_t integer() const { return m_int; }
@@ -56,7 +57,7 @@ std::u16string Format(std::u16string_view pattern, std::initializer_list<FormatA
 std::u16string FormatTranslated(std::u16string_view pattern, std::initializer_list<FormatArg> args);
 
 // Frequently used forms.
-std::u16string FormatMac(const uint8_t mac[6]);  // "%02X:%02X:%02X:%02X:%02X:%02X"
-std::u16string FormatIpv4(const uint8_t ip[4]);  // "%d.%d.%d.%d", first byte first
+std::u16string FormatMac(const uint8_t mac[6]); // "%02X:%02X:%02X:%02X:%02X:%02X"
+std::u16string FormatIpv4(const uint8_t ip[4]); // "%d.%d.%d.%d", first byte first
 
 } // namespace base

@@ -263,8 +263,8 @@ uint32_t IniFile::GetString(std::u16string_view path, std::u16string_view sectio
     return CopyEntry(buffer, size, value ? std::u16string_view(*value) : fallback, true);
 }
 
-std::u16string IniFile::GetString(std::u16string_view path, std::u16string_view section, std::u16string_view key,
-                                  std::u16string_view defaultValue, uint32_t size) {
+std::u16string IniFile::GetString(std::u16string_view path, std::u16string_view section,
+                                  std::u16string_view key, std::u16string_view defaultValue, uint32_t size) {
     if (size == 0) {
         return {};
     }

@@ -31,8 +31,8 @@ Md5::Md5() : m_state{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476}, m_buffer{}
 void Md5::Transform(const uint8_t block[64]) {
     uint32_t m[16];
     for (int i = 0; i < 16; ++i) {
-        m[i] = uint32_t{block[i * 4]} | (uint32_t{block[i * 4 + 1]} << 8) | (uint32_t{block[i * 4 + 2]} << 16) |
-               (uint32_t{block[i * 4 + 3]} << 24);
+        m[i] = uint32_t{block[i * 4]} | (uint32_t{block[i * 4 + 1]} << 8) |
+               (uint32_t{block[i * 4 + 2]} << 16) | (uint32_t{block[i * 4 + 3]} << 24);
     }
     uint32_t a = m_state[0], b = m_state[1], c = m_state[2], d = m_state[3];
     for (int i = 0; i < 64; ++i) {

@@ -30,8 +30,7 @@ std::u16string_view Trim(std::u16string_view text);
 // The text of a fixed, zero-terminated field: up to the first zero unit or the field's end.
 std::u16string_view FieldText(const char16_t* field, size_t capacity);
 
-template <size_t N>
-std::u16string_view FieldText(const char16_t (&field)[N]) {
+template <size_t N> std::u16string_view FieldText(const char16_t (&field)[N]) {
     return FieldText(field, N);
 }
 
@@ -39,8 +38,7 @@ std::u16string_view FieldText(const char16_t (&field)[N]) {
 // zeroed so that no stale text survives behind the terminator. Returns the number of units copied.
 size_t CopyToField(char16_t* field, size_t capacity, std::u16string_view text);
 
-template <size_t N>
-size_t CopyToField(char16_t (&field)[N], std::u16string_view text) {
+template <size_t N> size_t CopyToField(char16_t (&field)[N], std::u16string_view text) {
     return CopyToField(field, N, text);
 }
 

@@ -24,17 +24,17 @@ constexpr uint32_t kCap80211n = 0x1;
 constexpr uint32_t kCapWps = 0x2;
 
 struct BssEntry {
-    char16_t ssid[34];        // 0: empty for a network that hides its name
-    uint8_t bssid[6];         // 68
-    uint16_t channel;         // 74
-    uint32_t networkType;     // 76: 0 infrastructure, 1 ad hoc
-    uint8_t radioModes;       // 80
-    uint8_t reserved81[3];    // 81
-    uint32_t security;        // 84
-    uint32_t reserved88;      // 88
-    uint32_t capabilities;    // 92
-    uint16_t signal;          // 96: percent
-    uint8_t reserved98[6];    // 98
+    char16_t ssid[34];     // 0: empty for a network that hides its name
+    uint8_t bssid[6];      // 68
+    uint16_t channel;      // 74
+    uint32_t networkType;  // 76: 0 infrastructure, 1 ad hoc
+    uint8_t radioModes;    // 80
+    uint8_t reserved81[3]; // 81
+    uint32_t security;     // 84
+    uint32_t reserved88;   // 88
+    uint32_t capabilities; // 92
+    uint16_t signal;       // 96: percent
+    uint8_t reserved98[6]; // 98
 };
 
 static_assert(sizeof(BssEntry) == 104);

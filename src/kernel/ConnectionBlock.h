@@ -57,25 +57,25 @@ constexpr size_t kPskUnits = 66;
 constexpr size_t kWepKeyUnits = 34;
 
 struct ConnectionBlock {
-    char16_t ssid[kSsidUnits];           // 0: copy of NetworkName put here just before connecting
-    uint8_t BSSID[6];                    // 68: all zero = any access point
-    uint16_t adHocChannel;               // 74: 0 automatic, 1-14 channel (passed through by WPS)
-    uint32_t NetworkConnectType;         // 76: 0 infrastructure, 1 ad hoc
-    uint16_t adHocMode;                  // 80: KWL_FLAG_WIRELESS_MODE_*
-    uint8_t band;                        // 82: KWL_FLAG_BAND_*
-    uint8_t reserved83;                  // 83
-    uint32_t securityFlags;              // 84
-    uint32_t keyFormat;                  // 88
-    char16_t psk[kPskUnits];             // 92: WPA/WPA2 passphrase or 64 hexadecimal digits
-    uint32_t defaultKey;                 // 224: WEP key used for transmitting, 0-3
-    char16_t wepKeys[4][kWepKeyUnits];   // 228
-    uint8_t serviceArea[1090];           // 500: the service's own; the program keeps it as filled
-    uint16_t transmitPower;              // 1590
-    uint8_t preamble;                    // 1592
-    uint8_t reserved1593;                // 1593
-    uint16_t FragThreshold;              // 1594
-    uint16_t RTSThreshold;               // 1596
-    uint8_t serviceTail[30];             // 1598: the service's own
+    char16_t ssid[kSsidUnits];         // 0: copy of NetworkName put here just before connecting
+    uint8_t BSSID[6];                  // 68: all zero = any access point
+    uint16_t adHocChannel;             // 74: 0 automatic, 1-14 channel (passed through by WPS)
+    uint32_t NetworkConnectType;       // 76: 0 infrastructure, 1 ad hoc
+    uint16_t adHocMode;                // 80: KWL_FLAG_WIRELESS_MODE_*
+    uint8_t band;                      // 82: KWL_FLAG_BAND_*
+    uint8_t reserved83;                // 83
+    uint32_t securityFlags;            // 84
+    uint32_t keyFormat;                // 88
+    char16_t psk[kPskUnits];           // 92: WPA/WPA2 passphrase or 64 hexadecimal digits
+    uint32_t defaultKey;               // 224: WEP key used for transmitting, 0-3
+    char16_t wepKeys[4][kWepKeyUnits]; // 228
+    uint8_t serviceArea[1090];         // 500: the service's own; the program keeps it as filled
+    uint16_t transmitPower;            // 1590
+    uint8_t preamble;                  // 1592
+    uint8_t reserved1593;              // 1593
+    uint16_t FragThreshold;            // 1594
+    uint16_t RTSThreshold;             // 1596
+    uint8_t serviceTail[30];           // 1598: the service's own
 };
 
 static_assert(sizeof(ConnectionBlock) == 1628);

@@ -11,18 +11,18 @@ constexpr uint16_t kWpsMethodAdapterPin = 2;
 constexpr uint16_t kWpsMethodApPin = 16;
 
 struct WpsRequest {
-    uint16_t method;             // 0
-    uint8_t marker;              // 2: always 0x80
-    uint8_t reserved3;           // 3
-    char16_t pin[10];            // 4: 8 digits, terminated; empty for push button
-    char16_t ssid[34];           // 24: selected network; empty for push button
-    uint8_t bssid[6];            // 92: zero for push button
-    uint16_t blockValue;         // 98: the value after the BSSID in the working block, passed through
-    char16_t newSsid[34];        // 100: AP PIN only: "ORVL_" and 8 random characters
-    uint32_t newSecurity;        // 168: AP PIN only: 0x00100004
-    uint32_t newFlags;           // 172: AP PIN only: 0x00010000
-    char16_t newPassphrase[66];  // 176: AP PIN only
-    uint32_t reserved308;        // 308
+    uint16_t method;            // 0
+    uint8_t marker;             // 2: always 0x80
+    uint8_t reserved3;          // 3
+    char16_t pin[10];           // 4: 8 digits, terminated; empty for push button
+    char16_t ssid[34];          // 24: selected network; empty for push button
+    uint8_t bssid[6];           // 92: zero for push button
+    uint16_t blockValue;        // 98: the value after the BSSID in the working block, passed through
+    char16_t newSsid[34];       // 100: AP PIN only: "ORVL_" and 8 random characters
+    uint32_t newSecurity;       // 168: AP PIN only: 0x00100004
+    uint32_t newFlags;          // 172: AP PIN only: 0x00010000
+    char16_t newPassphrase[66]; // 176: AP PIN only
+    uint32_t reserved308;       // 308
 };
 
 static_assert(sizeof(WpsRequest) == 312);

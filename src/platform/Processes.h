@@ -21,8 +21,8 @@ public:
     // process id, 0 on failure. The program is not waited for.
     virtual uint32_t Start(std::u16string_view program, std::u16string_view commandLine) = 0;
     // Shell start with a verb ("open"), parameters and an optional working folder, window hidden.
-    virtual bool StartHidden(std::u16string_view verb, std::u16string_view file, std::u16string_view parameters,
-                             std::u16string_view workingFolder) = 0;
+    virtual bool StartHidden(std::u16string_view verb, std::u16string_view file,
+                             std::u16string_view parameters, std::u16string_view workingFolder) = 0;
     // Runs a command line as the old WinExec does (the program and its arguments in one text).
     virtual bool Exec(std::u16string_view commandLine, bool show) = 0;
     virtual std::vector<ProcessInfo> Snapshot() = 0;

@@ -43,8 +43,8 @@ std::u16string RegDataToString(const std::vector<uint8_t>& data) {
     return text;
 }
 
-long Registry::ReadString(uint32_t root, std::u16string_view key, std::u16string_view name, std::u16string& out,
-                          size_t maxUnits) {
+long Registry::ReadString(uint32_t root, std::u16string_view key, std::u16string_view name,
+                          std::u16string& out, size_t maxUnits) {
     RegValue value;
     long rc = ReadValue(root, key, name, value);
     if (rc != kErrorSuccess) {

@@ -43,7 +43,8 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
-    virtual long ReadValue(uint32_t root, std::u16string_view key, std::u16string_view name, RegValue& out) = 0;
+    virtual long ReadValue(uint32_t root, std::u16string_view key, std::u16string_view name,
+                           RegValue& out) = 0;
     // Subkeys and values by index, in the order the platform returns them; kErrorNoMoreItems past the end.
     virtual long EnumSubKey(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name) = 0;
     virtual long EnumValue(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name,
@@ -63,7 +64,8 @@ public:
     long ReadString(uint32_t root, std::u16string_view key, std::u16string_view name, std::u16string& out,
                     size_t maxUnits = 255);
     long ReadDword(uint32_t root, std::u16string_view key, std::u16string_view name, uint32_t& out);
-    long WriteString(uint32_t root, std::u16string_view key, std::u16string_view name, std::u16string_view text);
+    long WriteString(uint32_t root, std::u16string_view key, std::u16string_view name,
+                     std::u16string_view text);
     long WriteDword(uint32_t root, std::u16string_view key, std::u16string_view name, uint32_t value);
 };
 

@@ -88,6 +88,9 @@ public:
     virtual int RunModal(Dialog& child) = 0;
     virtual bool ShowModeless(Dialog& child) = 0;
     virtual void SetCursor(Cursor cursor) = 0;
+    // The platform's handle of the dialog window, for the few platform calls that need it (posting from
+    // another thread, z-order); 0 in hosts without a window.
+    virtual uintptr_t NativeWindow() { return 0; }
 
     // Helpers over the calls above.
     int ListFind(ControlId id, std::u16string_view text); // exact match, -1 when none

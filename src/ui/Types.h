@@ -28,16 +28,16 @@ constexpr uint32_t kBoxIconWarning = 0x30;
 constexpr uint32_t kBoxIconInformation = 0x40;
 
 // Notification codes a dialog receives with OnCommand / OnNotify.
-constexpr int kClicked = 0;           // button
-constexpr int kSelChange = 1;         // list box and combo box selection
-constexpr int kDoubleClicked = 2;     // list box
-constexpr int kEditChange = 0x300;    // edit text changed
-constexpr int kClick = -2;            // list view / custom control click
-constexpr int kDoubleClick = -3;      // list view
-constexpr int kItemChanged = -101;    // list view row state changed
-constexpr int kColumnClick = -108;    // list view header click
-constexpr int kTabSelChange = -551;   // tab control
-constexpr int kScroll = 0x7FFF0001;   // slider moved (from the scroll messages)
+constexpr int kClicked = 0;         // button
+constexpr int kSelChange = 1;       // list box and combo box selection
+constexpr int kDoubleClicked = 2;   // list box
+constexpr int kEditChange = 0x300;  // edit text changed
+constexpr int kClick = -2;          // list view / custom control click
+constexpr int kDoubleClick = -3;    // list view
+constexpr int kItemChanged = -101;  // list view row state changed
+constexpr int kColumnClick = -108;  // list view header click
+constexpr int kTabSelChange = -551; // tab control
+constexpr int kScroll = 0x7FFF0001; // slider moved (from the scroll messages)
 
 // First number of the private messages a dialog posts to itself or receives from workers.
 constexpr uint32_t kFirstPrivateMessage = 0x8000;

@@ -23,14 +23,14 @@ std::string KeyName(int s, int k) {
     return "IDC_STATIC_" + std::to_string(s) + "_" + std::to_string(k);
 }
 
-template <typename Lookup>
-double Run(const char* name, Lookup lookup) {
+template <typename Lookup> double Run(const char* name, Lookup lookup) {
     auto start = std::chrono::steady_clock::now();
     size_t total = 0;
     for (int i = 0; i < kLookups; ++i) {
         int s = (i * 7) % kSections;
         int k = (i * 13) % kKeysPerSection;
-        total += lookup(base::Utf8ToUtf16("IDD_DIALOG_" + std::to_string(s)), base::Utf8ToUtf16(KeyName(s, k)));
+        total +=
+            lookup(base::Utf8ToUtf16("IDD_DIALOG_" + std::to_string(s)), base::Utf8ToUtf16(KeyName(s, k)));
     }
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%-28s %8.1f ms for %d lookups (%.2f us each, %zu units read)\n", name, ms, kLookups,
@@ -59,10 +59,9 @@ int main() {
 #ifdef KT_COMPARE_PLATFORM
     Run("GetPrivateProfileStringW", [&](const std::u16string& section, const std::u16string& key) {
         wchar_t buffer[256];
-        return static_cast<uint32_t>(GetPrivateProfileStringW(reinterpret_cast<const wchar_t*>(section.c_str()),
-                                                              reinterpret_cast<const wchar_t*>(key.c_str()), L"",
-                                                              buffer, 256,
-                                                              reinterpret_cast<const wchar_t*>(file.c_str())));
+        return static_cast<uint32_t>(GetPrivateProfileStringW(
+            reinterpret_cast<const wchar_t*>(section.c_str()), reinterpret_cast<const wchar_t*>(key.c_str()),
+            L"", buffer, 256, reinterpret_cast<const wchar_t*>(file.c_str())));
     });
 #endif
     std::filesystem::remove(path);

@@ -132,7 +132,7 @@ int FakeHost::ListAdd(ui::ControlId id, std::u16string_view text) {
 std::u16string FakeHost::ListItemText(ui::ControlId id, int index) {
     Control& c = control(id);
     return (index >= 0 && static_cast<size_t>(index) < c.items.size()) ? c.items[static_cast<size_t>(index)]
-                                                                          : std::u16string();
+                                                                       : std::u16string();
 }
 
 void FakeHost::ListSelect(ui::ControlId id, int index) {
@@ -149,7 +149,8 @@ void FakeHost::ReportSetColumns(ui::ControlId id, const std::vector<ui::ListColu
 
 int FakeHost::ReportInsertRow(ui::ControlId id, int row, std::u16string_view firstCell, int image) {
     Control& c = control(id);
-    size_t at = (row < 0 || static_cast<size_t>(row) > c.rows.size()) ? c.rows.size() : static_cast<size_t>(row);
+    size_t at =
+        (row < 0 || static_cast<size_t>(row) > c.rows.size()) ? c.rows.size() : static_cast<size_t>(row);
     std::vector<std::u16string> cells(c.columns.empty() ? 1 : c.columns.size());
     cells[0] = firstCell;
     c.rows.insert(c.rows.begin() + static_cast<std::ptrdiff_t>(at), cells);

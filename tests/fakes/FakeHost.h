@@ -58,10 +58,10 @@ public:
     // User actions.
     void Click(ui::ControlId id);
     void Type(ui::ControlId id, std::u16string_view text);
-    void SelectItem(ui::ControlId id, int index);   // list or combo box, then kSelChange
-    void SelectRow(ui::ControlId id, int row);      // list view, then kItemChanged
-    void SelectTab(ui::ControlId id, int index);    // tab control, then kTabSelChange
-    void FireTimer(int timerId);                    // fails the test when the timer is not running
+    void SelectItem(ui::ControlId id, int index); // list or combo box, then kSelChange
+    void SelectRow(ui::ControlId id, int row);    // list view, then kItemChanged
+    void SelectTab(ui::ControlId id, int index);  // tab control, then kTabSelChange
+    void FireTimer(int timerId);                  // fails the test when the timer is not running
     bool Deliver(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
     // Delivers the messages the dialog posted to itself, in order, until none are left.
     int PumpPosted();

@@ -219,7 +219,8 @@ int32_t FakeKernel::WpsGetApList(kernel::BssEntry* list, uint32_t* count) {
     }
     uint32_t n = std::min<uint32_t>(*count, static_cast<uint32_t>(wpsApList.size()));
     std::copy_n(wpsApList.begin(), n, list);
-    *count = static_cast<uint32_t>(wpsApList.size()) < *count ? static_cast<uint32_t>(wpsApList.size()) : *count;
+    *count =
+        static_cast<uint32_t>(wpsApList.size()) < *count ? static_cast<uint32_t>(wpsApList.size()) : *count;
     return 0;
 }
 
@@ -244,8 +245,8 @@ int32_t FakeKernel::RegSetString(const char16_t* keyPath, const char16_t* valueN
     return regSetStringResult;
 }
 
-int32_t FakeKernel::RegSetDword(const char16_t* keyPath, const char16_t* valueName, uint32_t value, uint32_t hive,
-                                uint32_t) {
+int32_t FakeKernel::RegSetDword(const char16_t* keyPath, const char16_t* valueName, uint32_t value,
+                                uint32_t hive, uint32_t) {
     Log(u"RegSetDword " + Text(keyPath) + u"|" + Text(valueName) + u"|" + base::Format(u"%u", {value}));
     if (keyPath == nullptr || valueName == nullptr) {
         return 0;

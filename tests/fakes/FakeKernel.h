@@ -42,8 +42,8 @@ public:
     int32_t WpsGetResult(kernel::ConnectionBlock* block) override;
     int32_t WpsGetApList(kernel::BssEntry* list, uint32_t* count) override;
     int32_t WpsGetPin(char16_t* buffer, uint32_t units) override;
-    int32_t RegSetString(const char16_t* keyPath, const char16_t* valueName, const char16_t* text, uint32_t hive,
-                         uint32_t reserved) override;
+    int32_t RegSetString(const char16_t* keyPath, const char16_t* valueName, const char16_t* text,
+                         uint32_t hive, uint32_t reserved) override;
     int32_t RegSetDword(const char16_t* keyPath, const char16_t* valueName, uint32_t value, uint32_t hive,
                         uint32_t reserved) override;
     int32_t RegDeleteKeyTree(const char16_t* keyPath, uint32_t hive, uint32_t reserved) override;

@@ -55,7 +55,8 @@ private:
 
 } // namespace
 
-std::shared_ptr<FakeNamespace::State> FakeNamespace::Get(const std::u16string& name, bool create, bool& existed) {
+std::shared_ptr<FakeNamespace::State> FakeNamespace::Get(const std::u16string& name, bool create,
+                                                         bool& existed) {
     std::lock_guard lock(m_mutex);
     auto it = m_objects.find(name);
     if (it != m_objects.end()) {
@@ -82,7 +83,8 @@ platform::NamedObject FakeNamedObjects::CreateNamedMutex(std::u16string_view nam
     return {std::make_unique<FakeObject>(state), existed};
 }
 
-platform::NamedObject FakeNamedObjects::CreateNamedEvent(std::u16string_view name, bool manualReset, bool initiallySet) {
+platform::NamedObject FakeNamedObjects::CreateNamedEvent(std::u16string_view name, bool manualReset,
+                                                         bool initiallySet) {
     bool existed = false;
     auto state = m_namespace->Get(std::u16string(name), true, existed);
     if (!existed) {

@@ -35,7 +35,8 @@ public:
     explicit FakeNamedObjects(std::shared_ptr<FakeNamespace> ns = std::make_shared<FakeNamespace>())
         : m_namespace(std::move(ns)) {}
     platform::NamedObject CreateNamedMutex(std::u16string_view name, bool initiallyOwned) override;
-    platform::NamedObject CreateNamedEvent(std::u16string_view name, bool manualReset, bool initiallySet) override;
+    platform::NamedObject CreateNamedEvent(std::u16string_view name, bool manualReset,
+                                           bool initiallySet) override;
     std::unique_ptr<platform::SyncObject> OpenNamedEvent(std::u16string_view name) override;
 
     std::shared_ptr<FakeNamespace> Namespace() const { return m_namespace; }

@@ -68,7 +68,8 @@ NamedObject WinNamedObjects::CreateNamedEvent(std::u16string_view name, bool man
     OpenToEveryone security;
     std::u16string n(name);
     SetLastError(ERROR_SUCCESS);
-    HANDLE h = CreateEventW(&security.attributes, manualReset ? TRUE : FALSE, initiallySet ? TRUE : FALSE, W(n));
+    HANDLE h =
+        CreateEventW(&security.attributes, manualReset ? TRUE : FALSE, initiallySet ? TRUE : FALSE, W(n));
     return Wrap(h);
 }
 

@@ -22,11 +22,11 @@ uint32_t WinProcesses::Start(std::u16string_view program, std::u16string_view co
     return pi.dwProcessId;
 }
 
-bool WinProcesses::StartHidden(std::u16string_view verb, std::u16string_view file, std::u16string_view parameters,
-                               std::u16string_view workingFolder) {
+bool WinProcesses::StartHidden(std::u16string_view verb, std::u16string_view file,
+                               std::u16string_view parameters, std::u16string_view workingFolder) {
     std::u16string v(verb), f(file), p(parameters), d(workingFolder);
-    HINSTANCE result = ShellExecuteW(nullptr, W(v), W(f), p.empty() ? nullptr : W(p), d.empty() ? nullptr : W(d),
-                                     SW_HIDE);
+    HINSTANCE result =
+        ShellExecuteW(nullptr, W(v), W(f), p.empty() ? nullptr : W(p), d.empty() ? nullptr : W(d), SW_HIDE);
     // ShellExecute reports success as a value above 32.
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

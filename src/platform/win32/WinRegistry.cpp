@@ -100,7 +100,8 @@ long WinRegistry::WriteValue(uint32_t root, std::u16string_view key, std::u16str
                              const RegValue& value) {
     std::u16string p(key);
     HKEY h = nullptr;
-    long rc = RegCreateKeyExW(RootKey(root), W(p), 0, nullptr, 0, KEY_SET_VALUE | kView, nullptr, &h, nullptr);
+    long rc =
+        RegCreateKeyExW(RootKey(root), W(p), 0, nullptr, 0, KEY_SET_VALUE | kView, nullptr, &h, nullptr);
     if (rc != ERROR_SUCCESS) {
         return rc;
     }

@@ -16,8 +16,8 @@ using platform::win32::W;
 void InitControls() {
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof icc;
-    icc.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
-                ICC_LISTVIEW_CLASSES;
+    icc.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES;
     InitCommonControlsEx(&icc);
     // The help boxes are rich-edit 4.1 controls ("RICHEDIT50W"), older ones are "RichEdit20W".
     if (LoadLibraryW(L"Msftedit.dll") == nullptr) {
@@ -231,8 +231,8 @@ void DialogWindow::ListReset(ControlId id) {
 int DialogWindow::ListAdd(ControlId id, std::u16string_view text) {
     HWND c = Item(id);
     std::u16string t(text);
-    return static_cast<int>(SendMessageW(c, IsComboBox(c) ? CB_ADDSTRING : LB_ADDSTRING, 0,
-                                         reinterpret_cast<LPARAM>(W(t))));
+    return static_cast<int>(
+        SendMessageW(c, IsComboBox(c) ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(t))));
 }
 
 int DialogWindow::ListCount(ControlId id) {
@@ -285,7 +285,8 @@ int DialogWindow::ReportInsertRow(ControlId id, int row, std::u16string_view fir
     item.iItem = row;
     item.iImage = image;
     item.pszText = reinterpret_cast<wchar_t*>(text.data());
-    return static_cast<int>(SendDlgItemMessageW(m_hwnd, id, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(
+        SendDlgItemMessageW(m_hwnd, id, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 void DialogWindow::ReportSetCell(ControlId id, int row, int column, std::u16string_view text) {
@@ -293,7 +294,8 @@ void DialogWindow::ReportSetCell(ControlId id, int row, int column, std::u16stri
     LVITEMW item{};
     item.iSubItem = column;
     item.pszText = reinterpret_cast<wchar_t*>(t.data());
-    SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
+                        reinterpret_cast<LPARAM>(&item));
 }
 
 std::u16string DialogWindow::ReportCell(ControlId id, int row, int column) {
@@ -318,12 +320,14 @@ void DialogWindow::ReportDeleteAll(ControlId id) {
 void DialogWindow::ReportSelect(ControlId id, int row) {
     LVITEMW clear{};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(&clear));
     if (row >= 0) {
         LVITEMW set{};
         set.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         set.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&set));
+        SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                            reinterpret_cast<LPARAM>(&set));
     }
 }
 
@@ -342,8 +346,8 @@ int DialogWindow::TabAdd(ControlId id, std::u16string_view caption) {
     item.mask = TCIF_TEXT;
     item.pszText = reinterpret_cast<wchar_t*>(text.data());
     int index = TabCount(id);
-    return static_cast<int>(
-        SendDlgItemMessageW(m_hwnd, id, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(SendDlgItemMessageW(m_hwnd, id, TCM_INSERTITEMW, static_cast<WPARAM>(index),
+                                                reinterpret_cast<LPARAM>(&item)));
 }
 
 int DialogWindow::TabCount(ControlId id) {

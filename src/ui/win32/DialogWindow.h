@@ -85,6 +85,7 @@ public:
     int RunModal(Dialog& child) override;
     bool ShowModeless(Dialog& child) override;
     void SetCursor(Cursor cursor) override;
+    uintptr_t NativeWindow() override { return reinterpret_cast<uintptr_t>(m_hwnd); }
 
 private:
     DialogWindow(HINSTANCE instance, Dialog& dialog, bool modal)

@@ -14,7 +14,8 @@ TEST(Format, PatternsOfTheProgram) {
     EXPECT_EQ(Format(u"%.2f", {3.14159}), u"3.14");
     EXPECT_EQ(Format(u"%02d", {5}), u"05");
     EXPECT_EQ(Format(u"SharedKey%d", {3}), u"SharedKey3");
-    EXPECT_EQ(Format(u"%sDrvSeed64.exe", {u"C:\\Program Files\\KT\\"}), u"C:\\Program Files\\KT\\DrvSeed64.exe");
+    EXPECT_EQ(Format(u"%sDrvSeed64.exe", {u"C:\\Program Files\\KT\\"}),
+              u"C:\\Program Files\\KT\\DrvSeed64.exe");
     EXPECT_EQ(Format(u"%u%%", {42u}), u"42%");
     EXPECT_EQ(Format(u"%-5s|", {u"ab"}), u"ab   |");
     EXPECT_EQ(Format(u"%.3s", {u"abcdef"}), u"abc");

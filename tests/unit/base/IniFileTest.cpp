@@ -52,17 +52,16 @@ TEST_F(IniFileTest, SectionsAndKeysIgnoreCaseAndTheFirstMatchWins) {
 }
 
 TEST_F(IniFileTest, WhiteSpaceAndQuotesAsThePlatformTreatsThem) {
-    auto path = Write("b.ini",
-                      "  [S]  \n"
-                      "  key  =   value with  inner  blanks   \n"
-                      "q1=\"  quoted  \"\n"
-                      "q2='single'\n"
-                      "q3=\"unbalanced\n"
-                      "q4=\"\n"
-                      "q5=\"mixed'\n"
-                      "empty=\n"
-                      "noequals\n"
-                      "=nameless\n");
+    auto path = Write("b.ini", "  [S]  \n"
+                               "  key  =   value with  inner  blanks   \n"
+                               "q1=\"  quoted  \"\n"
+                               "q2='single'\n"
+                               "q3=\"unbalanced\n"
+                               "q4=\"\n"
+                               "q5=\"mixed'\n"
+                               "empty=\n"
+                               "noequals\n"
+                               "=nameless\n");
     EXPECT_EQ(IniFile::GetString(path, u" S ", u" key ", u""), u"value with  inner  blanks");
     EXPECT_EQ(IniFile::GetString(path, u"S", u"q1", u""), u"  quoted  ");
     EXPECT_EQ(IniFile::GetString(path, u"S", u"q2", u""), u"single");
@@ -117,7 +116,10 @@ TEST_F(IniFileTest, EncodingsByByteOrderMark) {
     EXPECT_EQ(IniFile::GetString(Write("le.ini", utf16le), u"s", u"K", u""), u"Grüße Привет");
     EXPECT_EQ(IniFile::GetString(Write("u8.ini", "\xEF\xBB\xBF[S]\nk=Grüße\n"), u"S", u"k", u""), u"Grüße");
     // Without a mark the bytes are the ANSI code page: UTF-8 bytes come out as two characters each.
-    EXPECT_EQ(IniFile::GetString(Write("ansi.ini", "[S]\nk=Gr\xFC\xDF" "e \x80\n"), u"S", u"k", u""), u"Grüße €");
+    EXPECT_EQ(IniFile::GetString(Write("ansi.ini", "[S]\nk=Gr\xFC\xDF"
+                                                   "e \x80\n"),
+                                 u"S", u"k", u""),
+              u"Grüße €");
     EXPECT_EQ(IniFile::GetString(Write("raw8.ini", "[S]\nk=\xC3\xBC\n"), u"S", u"k", u""), u"Ã¼");
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "kernel/IWirelessKernel.h"
 #include "VtableSlot.h"
+#include "kernel/IWirelessKernel.h"
 
 using kernel::INotificationReceiver;
 using kernel::IWirelessKernel;

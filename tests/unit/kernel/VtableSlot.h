@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-template <typename MemberFunction>
-long VtableSlot(MemberFunction f) {
+template <typename MemberFunction> long VtableSlot(MemberFunction f) {
     static_assert(sizeof(MemberFunction) == 2 * sizeof(void*));
     uintptr_t raw[2];
     std::memcpy(raw, &f, sizeof raw);

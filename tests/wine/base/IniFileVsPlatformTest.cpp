@@ -19,9 +19,9 @@ namespace {
 
 struct Case {
     std::string name;
-    std::string bytes;            // file content; ignored when missing
-    bool missing = false;         // no file at all
-    bool missingFolder = false;   // not even its folder
+    std::string bytes;                    // file content; ignored when missing
+    bool missing = false;                 // no file at all
+    bool missingFolder = false;           // not even its folder
     std::vector<std::u16string> sections; // asked in addition to the common ones
     std::vector<std::u16string> keys;
 };
@@ -55,30 +55,54 @@ std::vector<Case> Cases() {
     c.push_back({"cr_only", "[S]\rk=value\rnext=2\r", false, false, {}, {u"next"}});
     c.push_back({"mixed_line_ends", "[S]\r\n\r\n\nk=v1\n\r\rj=v2\r\n", false, false, {}, {u"j"}});
     c.push_back({"no_final_newline", "[S]\nk=last", false, false, {}, {}});
-    c.push_back({"utf16le", Utf16Le(u"[S]\r\nk=Grüße Привет\r\n[Ωμέγα]\r\nk=greek\r\n"), false, false,
-                 {u"ωμέγα", u"ΩΜΈΓΑ"}, {}});
+    c.push_back({"utf16le",
+                 Utf16Le(u"[S]\r\nk=Grüße Привет\r\n[Ωμέγα]\r\nk=greek\r\n"),
+                 false,
+                 false,
+                 {u"ωμέγα", u"ΩΜΈΓΑ"},
+                 {}});
     c.push_back({"utf16be", Utf16Be(u"[S]\r\nk=big endian\r\n"), false, false, {}, {}});
-    c.push_back({"utf8_bom", "\xEF\xBB\xBF" + Utf8(u"[S]\nk=Grüße € \nü=umlaut key\n"), false, false, {},
+    c.push_back({"utf8_bom",
+                 "\xEF\xBB\xBF" + Utf8(u"[S]\nk=Grüße € \nü=umlaut key\n"),
+                 false,
+                 false,
+                 {},
                  {u"ü", u"Ü"}});
     c.push_back({"utf8_no_bom", Utf8(u"[S]\nk=Grüße\n"), false, false, {}, {}});
-    c.push_back({"ansi_high", "[S]\nk=Gr\xFC\xDF" "e \x80\x81\x9F\n\xC4k=upper\n", false, false, {},
+    c.push_back({"ansi_high",
+                 "[S]\nk=Gr\xFC\xDF"
+                 "e \x80\x81\x9F\n\xC4k=upper\n",
+                 false,
+                 false,
+                 {},
                  {u"\u00C4k", u"\u00E4K"}});
     c.push_back({"blanks", "  [S]  \n \t k \t = \t v a l \t \n", false, false, {}, {}});
     c.push_back({"inner_section_blanks", "[ S ]\nk=spaced\n[T ]\nk=t\n", false, false, {u" S ", u"T"}, {}});
     c.push_back({"quotes",
                  "[S]\nk=\"quoted\"\nq1='single'\nq2=\"  inner  \"\nq3=\"open\nq4=\"\nq5=\"mixed'\nq6=''\n"
                  "q7=  \"x\"  \nq8=\"a\"b\"\n",
-                 false, false, {}, {u"q1", u"q2", u"q3", u"q4", u"q5", u"q6", u"q7", u"q8"}});
-    c.push_back({"comments", "; comment=yes\n[S]\n;k=commented\nk=real\n# hash=h\n", false, false, {},
+                 false,
+                 false,
+                 {},
+                 {u"q1", u"q2", u"q3", u"q4", u"q5", u"q6", u"q7", u"q8"}});
+    c.push_back({"comments",
+                 "; comment=yes\n[S]\n;k=commented\nk=real\n# hash=h\n",
+                 false,
+                 false,
+                 {},
                  {u";k", u"; comment", u"# hash"}});
-    c.push_back({"duplicate_sections", "[S]\nk=first\n[s]\nk=second\nonly=in second\n", false, false, {},
-                 {u"only"}});
+    c.push_back(
+        {"duplicate_sections", "[S]\nk=first\n[s]\nk=second\nonly=in second\n", false, false, {}, {u"only"}});
     c.push_back({"duplicate_keys", "[S]\nk=first\nK=second\n k =third\n", false, false, {}, {}});
     c.push_back({"no_equals", "[S]\nk\nflag\nk=later\n", false, false, {}, {u"flag"}});
     c.push_back({"nameless_key", "[S]\n=nameless\n  =  also\n", false, false, {}, {}});
     c.push_back({"before_sections", "k=top\n[S]\nk=s\n[]\nk=empty section\n", false, false, {}, {}});
     c.push_back({"long_line", "[S]\nk=" + std::string(70000, 'x') + "\n", false, false, {}, {}});
-    c.push_back({"long_key", "[S]\n" + std::string(3000, 'K') + "=long key\n", false, false, {},
+    c.push_back({"long_key",
+                 "[S]\n" + std::string(3000, 'K') + "=long key\n",
+                 false,
+                 false,
+                 {},
                  {std::u16string(3000, u'k')}});
     c.push_back({"empty", "", false, false, {}, {}});
     c.push_back({"missing", "", true, false, {}, {}});
@@ -106,7 +130,13 @@ std::vector<Case> Cases() {
     c.push_back({"equals_in_value", "[S]\nk=a=b=c\n", false, false, {}, {}});
     c.push_back({"bom_only", "\xFF\xFE", false, false, {}, {}});
     c.push_back({"utf16_odd", Utf16Le(u"[S]\nk=odd") + "\x41", false, false, {}, {}});
-    c.push_back({"utf8_invalid", "\xEF\xBB\xBF[S]\nk=a\xFF" "b\xC3(c\n", false, false, {}, {}});
+    c.push_back({"utf8_invalid",
+                 "\xEF\xBB\xBF[S]\nk=a\xFF"
+                 "b\xC3(c\n",
+                 false,
+                 false,
+                 {},
+                 {}});
     {
         std::string many;
         for (int i = 0; i < 300; ++i) {
@@ -115,14 +145,21 @@ std::vector<Case> Cases() {
         c.push_back({"many_sections", many, false, false, {u"Sec0", u"sec150", u"SEC299", u"Sec300"}, {}});
     }
     c.push_back({"only_header", "[S]", false, false, {}, {}});
-    c.push_back({"language_file",
-                 "[MAIN]\r\nMainTitle=Orvelin KG515v2 Link Warden\r\nMsg_0206=Reinstall/Upgrade complete.\r\n"
-                 "Two=first\\nsecond\r\nQuote=say \\\"hi\\\"\r\n[IDD_DIALOG_INSTER_ADAPTER]\r\n10030=Text\r\n",
-                 false, false, {u"MAIN", u"IDD_DIALOG_INSTER_ADAPTER"},
-                 {u"MainTitle", u"Msg_0206", u"Two", u"Quote", u"10030"}});
+    c.push_back(
+        {"language_file",
+         "[MAIN]\r\nMainTitle=Orvelin KG515v2 Link Warden\r\nMsg_0206=Reinstall/Upgrade complete.\r\n"
+         "Two=first\\nsecond\r\nQuote=say \\\"hi\\\"\r\n[IDD_DIALOG_INSTER_ADAPTER]\r\n10030=Text\r\n",
+         false,
+         false,
+         {u"MAIN", u"IDD_DIALOG_INSTER_ADAPTER"},
+         {u"MainTitle", u"Msg_0206", u"Two", u"Quote", u"10030"}});
     c.push_back({"tabs", "[S]\nk\t=\tv\t\n", false, false, {}, {}});
     c.push_back({"blank_lines_only", "   \n\t\n \r\n", false, false, {}, {}});
-    c.push_back({"cyrillic_keys", Utf16Le(u"[Меню]\r\nКлюч=значение\r\n"), false, false, {u"меню", u"МЕНЮ"},
+    c.push_back({"cyrillic_keys",
+                 Utf16Le(u"[Меню]\r\nКлюч=значение\r\n"),
+                 false,
+                 false,
+                 {u"меню", u"МЕНЮ"},
                  {u"ключ", u"КЛЮЧ"}});
     c.push_back({"latin_case", Utf16Le(u"[ÉTÉ]\r\nÀB=accent\r\n"), false, false, {u"été"}, {u"àb", u"Àb"}});
     c.push_back({"nbsp", Utf16Le(u"[S]\r\n\u00A0k\u00A0=\u00A0v\u00A0\r\n"), false, false, {}, {u"\u00A0k"}});
@@ -147,8 +184,7 @@ struct Answer {
 
 constexpr char16_t kSentinel = 0xBEEF;
 
-template <typename Reader>
-Answer Ask(Reader reader, uint32_t size) {
+template <typename Reader> Answer Ask(Reader reader, uint32_t size) {
     std::vector<char16_t> buffer(size + 8, kSentinel);
     uint32_t n = reader(buffer.data(), size);
     Answer a{n, {}, true};
@@ -206,16 +242,17 @@ TEST(IniFileVsPlatform, SameAnswersOnEveryFile) {
                                 return static_cast<uint32_t>(GetPrivateProfileStringW(
                                     reinterpret_cast<const wchar_t*>(section.c_str()),
                                     reinterpret_cast<const wchar_t*>(key.c_str()),
-                                    reinterpret_cast<const wchar_t*>(dflt.c_str()), reinterpret_cast<wchar_t*>(b),
-                                    n, reinterpret_cast<const wchar_t*>(path.c_str())));
+                                    reinterpret_cast<const wchar_t*>(dflt.c_str()),
+                                    reinterpret_cast<wchar_t*>(b), n,
+                                    reinterpret_cast<const wchar_t*>(path.c_str())));
                             },
                             size);
                         ++compared;
                         EXPECT_TRUE(mine.text == platform.text && mine.length == platform.length)
-                            << "file " << c.name << ", [" << Show(section) << "] " << Show(key) << ", default "
-                            << Show(dflt) << ", size " << size << ": IniFile " << Show(mine.text) << " returned "
-                            << mine.length << ", platform " << Show(platform.text) << " returned "
-                            << platform.length;
+                            << "file " << c.name << ", [" << Show(section) << "] " << Show(key)
+                            << ", default " << Show(dflt) << ", size " << size << ": IniFile "
+                            << Show(mine.text) << " returned " << mine.length << ", platform "
+                            << Show(platform.text) << " returned " << platform.length;
                         EXPECT_TRUE(mine.untouchedTail) << "IniFile wrote past the buffer: " << c.name;
                     }
                 }

@@ -57,7 +57,8 @@ TEST(WinNamedObjects, ObjectsCarryANullAccessListSoEveryUserMayOpenThem) {
     ASSERT_NE(h, nullptr);
     PACL dacl = reinterpret_cast<PACL>(1);
     PSECURITY_DESCRIPTOR sd = nullptr;
-    DWORD rc = GetSecurityInfo(h, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr, &sd);
+    DWORD rc = GetSecurityInfo(h, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                               nullptr, &sd);
     CloseHandle(h);
     ASSERT_EQ(rc, ERROR_SUCCESS);
     EXPECT_EQ(dacl, nullptr) << "a present, empty access list would lock every other user out";

@@ -11,7 +11,8 @@ TEST(WinProcesses, SnapshotListsThisProgram) {
     platform::win32::WinProcesses processes;
     auto list = processes.Snapshot();
     uint32_t self = processes.CurrentProcessId();
-    auto it = std::find_if(list.begin(), list.end(), [&](const platform::ProcessInfo& p) { return p.id == self; });
+    auto it =
+        std::find_if(list.begin(), list.end(), [&](const platform::ProcessInfo& p) { return p.id == self; });
     ASSERT_NE(it, list.end());
     EXPECT_TRUE(base::EqualsAsciiNoCase(it->exeName, u"wine_platform_tests.exe")) << "got another name";
 }

@@ -15,9 +15,9 @@ namespace {
 class WinRegistryTest : public testing::Test {
 protected:
     void SetUp() override {
-        m_key = u"Software\\KtTest\\" +
-                std::u16string(reinterpret_cast<const char16_t*>(
-                    std::to_wstring(GetCurrentProcessId() * 1000 + ++s_counter).c_str()));
+        m_key =
+            u"Software\\KtTest\\" + std::u16string(reinterpret_cast<const char16_t*>(
+                                        std::to_wstring(GetCurrentProcessId() * 1000 + ++s_counter).c_str()));
     }
     void TearDown() override { m_registry.DeleteKeyTree(kHkeyLocalMachine, m_key); }
 
@@ -77,7 +77,8 @@ TEST_F(WinRegistryTest, EnumerationVisitsEveryValueAndSubkeysInNameOrder) {
     std::u16string name;
     platform::RegValue value;
     std::u16string values;
-    for (uint32_t i = 0; m_registry.EnumValue(kHkeyLocalMachine, m_key, i, name, &value) == ERROR_SUCCESS; ++i) {
+    for (uint32_t i = 0; m_registry.EnumValue(kHkeyLocalMachine, m_key, i, name, &value) == ERROR_SUCCESS;
+         ++i) {
         values += name + u"=" + platform::RegDataToString(value.data) + u";";
     }
     EXPECT_TRUE(values == u"02=c;00=a;01=b;" || values == u"00=a;01=b;02=c;") << "values were lost";
