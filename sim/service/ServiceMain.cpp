@@ -20,7 +20,8 @@ HANDLE g_stopEvent = nullptr;
 void Report(DWORD state, DWORD waitHint = 0) {
     g_status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     g_status.dwCurrentState = state;
-    g_status.dwControlsAccepted = state == SERVICE_RUNNING ? SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_SHUTDOWN : 0;
+    g_status.dwControlsAccepted =
+        state == SERVICE_RUNNING ? SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_SHUTDOWN : 0;
     g_status.dwWin32ExitCode = NO_ERROR;
     g_status.dwWaitHint = waitHint;
     ++g_status.dwCheckPoint;
@@ -74,9 +75,9 @@ int Install() {
             result = 4;
         }
     } else {
-        service = CreateServiceW(manager, kServiceName, kServiceName, SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
-                                 SERVICE_AUTO_START, SERVICE_ERROR_NORMAL, binary.c_str(), nullptr, nullptr,
-                                 nullptr, nullptr, nullptr);
+        service = CreateServiceW(manager, kServiceName, kServiceName, SERVICE_ALL_ACCESS,
+                                 SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
+                                 binary.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
         if (service == nullptr) {
             result = 4;
         }
@@ -86,7 +87,9 @@ int Install() {
             DWORD error = GetLastError();
             // Wine's service manager holds its start-up lock for good when the prefix's very first
             // session is still starting its own services; the caller restarts the server and tries again.
-            result = error == ERROR_SERVICE_ALREADY_RUNNING ? result : error == ERROR_SERVICE_DATABASE_LOCKED ? 6 : 5;
+            result = error == ERROR_SERVICE_ALREADY_RUNNING   ? result
+                     : error == ERROR_SERVICE_DATABASE_LOCKED ? 6
+                                                              : 5;
         }
         CloseServiceHandle(service);
     }

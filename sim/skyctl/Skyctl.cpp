@@ -10,9 +10,11 @@
 namespace {
 
 void Print(const std::wstring& text, HANDLE out) {
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                    nullptr, nullptr);
     std::string utf8(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), bytes, nullptr,
+                        nullptr);
     if (utf8.empty() || utf8.back() != '\n') {
         utf8 += '\n';
     }
@@ -23,7 +25,8 @@ void Print(const std::wstring& text, HANDLE out) {
 bool Transact(const std::wstring& pipeName, const std::wstring& command, std::wstring& answer) {
     HANDLE pipe = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        pipe = CreateFileW(pipeName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        pipe = CreateFileW(pipeName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
         if (pipe != INVALID_HANDLE_VALUE) {
             break;
         }
@@ -38,7 +41,8 @@ bool Transact(const std::wstring& pipeName, const std::wstring& command, std::ws
     DWORD mode = PIPE_READMODE_MESSAGE;
     SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr);
     DWORD written = 0;
-    bool ok = WriteFile(pipe, command.data(), static_cast<DWORD>(command.size() * sizeof(wchar_t)), &written, nullptr);
+    bool ok = WriteFile(pipe, command.data(), static_cast<DWORD>(command.size() * sizeof(wchar_t)), &written,
+                        nullptr);
     std::vector<char> bytes;
     std::vector<char> chunk(64 * 1024);
     while (ok) {
@@ -73,10 +77,11 @@ int wmain(int argc, wchar_t** argv) {
         first = 3;
     }
     if (first >= argc) {
-        Print(L"usage: skyctl [--pipe \\\\.\\pipe\\Name] unplug | plug | radio on|off | hwbutton | hwcancel | "
-              L"internet on|off | signal <ssid|bssid> <0-100> | apbutton <ssid|bssid> on|off | load <file> | "
-              L"log [prefix] | clearlog | status",
-              err);
+        Print(
+            L"usage: skyctl [--pipe \\\\.\\pipe\\Name] unplug | plug | radio on|off | hwbutton | hwcancel | "
+            L"internet on|off | signal <ssid|bssid> <0-100> | apbutton <ssid|bssid> on|off | load <file> | "
+            L"log [prefix] | clearlog | status",
+            err);
         return 2;
     }
     std::wstring command;
@@ -85,7 +90,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::wstring answer;
     if (!Transact(pipe, command, answer)) {
-        Print(L"skyctl: no simulated adapter answers on " + pipe + L" (is a program using Skyvane.dll running?)", err);
+        Print(L"skyctl: no simulated adapter answers on " + pipe +
+                  L" (is a program using Skyvane.dll running?)",
+              err);
         return 2;
     }
     Print(answer, out);

@@ -42,11 +42,21 @@ std::u16string Quote(std::u16string_view text) {
     std::u16string out = u"\"";
     for (char16_t c : text) {
         switch (c) {
-        case u'"': out += u"\\\""; break;
-        case u'\\': out += u"\\\\"; break;
-        case u'\n': out += u"\\n"; break;
-        case u'\r': out += u"\\r"; break;
-        case u'\t': out += u"\\t"; break;
+        case u'"':
+            out += u"\\\"";
+            break;
+        case u'\\':
+            out += u"\\\\";
+            break;
+        case u'\n':
+            out += u"\\n";
+            break;
+        case u'\r':
+            out += u"\\r";
+            break;
+        case u'\t':
+            out += u"\\t";
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 out += base::Format(u"\\x%02X", {static_cast<unsigned>(c)});

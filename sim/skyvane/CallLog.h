@@ -27,10 +27,10 @@ private:
 };
 
 // Argument forms used in the lines.
-std::u16string Quote(std::u16string_view text);           // "text" with \" \\ \n \r \t \xNN escapes
+std::u16string Quote(std::u16string_view text);                 // "text" with \" \\ \n \r \t \xNN escapes
 std::u16string QuoteField(const char16_t* field, size_t units); // up to the terminator or the field's end
-std::u16string Hex(uint32_t value, int digits = 8);       // 0x0000ABCD
+std::u16string Hex(uint32_t value, int digits = 8);             // 0x0000ABCD
 std::u16string Dec(uint64_t value);
-std::u16string Mac(const uint8_t mac[6]);                 // 00:11:22:33:44:55
+std::u16string Mac(const uint8_t mac[6]); // 00:11:22:33:44:55
 
 } // namespace skyvane

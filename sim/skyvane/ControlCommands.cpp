@@ -82,7 +82,8 @@ std::u16string RunControlCommand(SimKernel& kernel, std::u16string_view commandL
     }
     if (Is(cmd, u"log") && w.size() <= 2) {
         std::u16string out;
-        for (const auto& line : kernel.Log().Lines(w.size() == 2 ? std::u16string_view(w[1]) : std::u16string_view())) {
+        for (const auto& line :
+             kernel.Log().Lines(w.size() == 2 ? std::u16string_view(w[1]) : std::u16string_view())) {
             out += line;
             out += u'\n';
         }

@@ -52,7 +52,8 @@ private:
     void Compress() {
         uint32_t w[80];
         for (int i = 0; i < 16; ++i) {
-            w[i] = static_cast<uint32_t>(m_block[i * 4]) << 24 | static_cast<uint32_t>(m_block[i * 4 + 1]) << 16 |
+            w[i] = static_cast<uint32_t>(m_block[i * 4]) << 24 |
+                   static_cast<uint32_t>(m_block[i * 4 + 1]) << 16 |
                    static_cast<uint32_t>(m_block[i * 4 + 2]) << 8 | m_block[i * 4 + 3];
         }
         for (int i = 16; i < 80; ++i) {
@@ -196,11 +197,16 @@ std::u16string NetworkPsk(const Network& network) {
 
 const char16_t* JoinResultName(JoinResult r) {
     switch (r) {
-    case JoinResult::Joined: return u"joined";
-    case JoinResult::WrongType: return u"wrong network type";
-    case JoinResult::WrongSecurity: return u"security does not match";
-    case JoinResult::WrongKey: return u"wrong key";
-    case JoinResult::Refused: return u"refused (802.1X is not offered to this adapter)";
+    case JoinResult::Joined:
+        return u"joined";
+    case JoinResult::WrongType:
+        return u"wrong network type";
+    case JoinResult::WrongSecurity:
+        return u"security does not match";
+    case JoinResult::WrongKey:
+        return u"wrong key";
+    case JoinResult::Refused:
+        return u"refused (802.1X is not offered to this adapter)";
     }
     return u"?";
 }
@@ -217,8 +223,9 @@ JoinResult Judge(const kernel::ConnectionBlock& block, const Network& network) {
         return JoinResult::Refused;
     }
     if (network.security == kBssOpen || network.security == 0) {
-        return cipher == kCipherNone && (auth & (kAuthWpaPsk | kAuthWpa2Psk)) == 0 ? JoinResult::Joined
-                                                                                 : JoinResult::WrongSecurity;
+        return cipher == kCipherNone && (auth & (kAuthWpaPsk | kAuthWpa2Psk)) == 0
+                   ? JoinResult::Joined
+                   : JoinResult::WrongSecurity;
     }
     if (network.security == kBssWep) {
         if (cipher != kCipherWep || (auth & (kAuthWpaPsk | kAuthWpa2Psk)) != 0) {
@@ -238,7 +245,8 @@ JoinResult Judge(const kernel::ConnectionBlock& block, const Network& network) {
         return JoinResult::WrongSecurity;
     }
     std::u16string_view psk = base::FieldText(block.psk);
-    bool hexForm = psk.size() == 64 && std::all_of(psk.begin(), psk.end(), [](char16_t c) { return HexValue(c) >= 0; });
+    bool hexForm =
+        psk.size() == 64 && std::all_of(psk.begin(), psk.end(), [](char16_t c) { return HexValue(c) >= 0; });
     if (hexForm && (block.keyFormat & kKeyPskHex || network.passphrase.size() != 64)) {
         return base::AsciiUpper(psk) == NetworkPsk(network) ? JoinResult::Joined : JoinResult::WrongKey;
     }

@@ -188,18 +188,21 @@ void LoadAdapter(const Section& s, Adapter& a, std::vector<std::u16string>& prob
     };
     Apply(s, setters, problems);
     if (a.fragThresholdMin > a.fragThresholdMax) {
-        problems.push_back(u"scenario [Adapter] FragThresholdMin is above FragThresholdMax, built-in range used");
+        problems.push_back(
+            u"scenario [Adapter] FragThresholdMin is above FragThresholdMax, built-in range used");
         a.fragThresholdMin = Adapter{}.fragThresholdMin;
         a.fragThresholdMax = Adapter{}.fragThresholdMax;
     }
     if (a.rtsThresholdMin > a.rtsThresholdMax) {
-        problems.push_back(u"scenario [Adapter] RTSThresholdMin is above RTSThresholdMax, built-in range used");
+        problems.push_back(
+            u"scenario [Adapter] RTSThresholdMin is above RTSThresholdMax, built-in range used");
         a.rtsThresholdMin = Adapter{}.rtsThresholdMin;
         a.rtsThresholdMax = Adapter{}.rtsThresholdMax;
     }
 }
 
-void LoadWorldSection(const Section& s, World& w, bool& builtInNetworks, std::vector<std::u16string>& problems) {
+void LoadWorldSection(const Section& s, World& w, bool& builtInNetworks,
+                      std::vector<std::u16string>& problems) {
     std::map<std::u16string, Setter> setters{
         {u"Internet", Switch(w.internet)},
         {u"ScanDelay", Uint(w.timing.scan, 600000)},
@@ -261,14 +264,24 @@ Network LoadNetwork(const Section& s, size_t index, std::vector<std::u16string>&
              bool htMode = false;
              for (char16_t c : v) {
                  switch (base::AsciiLower(c)) {
-                 case u'b': modes |= kernel::kRadio80211b; break;
-                 case u'g': modes |= kernel::kRadio80211g; break;
-                 case u'a': modes |= kernel::kRadio80211a; break;
-                 case u'n': htMode = true; break;
+                 case u'b':
+                     modes |= kernel::kRadio80211b;
+                     break;
+                 case u'g':
+                     modes |= kernel::kRadio80211g;
+                     break;
+                 case u'a':
+                     modes |= kernel::kRadio80211a;
+                     break;
+                 case u'n':
+                     htMode = true;
+                     break;
                  case u',':
                  case u' ':
-                 case u'/': break;
-                 default: return false;
+                 case u'/':
+                     break;
+                 default:
+                     return false;
                  }
              }
              if (modes == 0) {
@@ -330,8 +343,10 @@ Network LoadNetwork(const Section& s, size_t index, std::vector<std::u16string>&
     if (n.security == kernel::kBssWep && n.key.empty()) {
         problems.push_back(u"scenario [" + s.name + u"]: WEP network without Key, nobody can join it");
     }
-    if ((n.security & (kernel::kBssWpaPsk | kernel::kBssWpa2Psk)) && n.passphrase.empty() && n.pskHex.empty()) {
-        problems.push_back(u"scenario [" + s.name + u"]: WPA network without Passphrase or PSK, nobody can join it");
+    if ((n.security & (kernel::kBssWpaPsk | kernel::kBssWpa2Psk)) && n.passphrase.empty() &&
+        n.pskHex.empty()) {
+        problems.push_back(u"scenario [" + s.name +
+                           u"]: WPA network without Passphrase or PSK, nobody can join it");
     }
     return n;
 }
@@ -484,7 +499,8 @@ ScenarioResult LoadScenarioText(std::u16string_view text) {
             bool duplicate = std::any_of(networks.begin(), networks.end(),
                                          [&](const Network& o) { return o.bssid == n.bssid; });
             if (duplicate) {
-                result.problems.push_back(u"scenario [" + s.name + u"]: BSSID already used by another network, section ignored");
+                result.problems.push_back(u"scenario [" + s.name +
+                                          u"]: BSSID already used by another network, section ignored");
                 continue;
             }
             networks.push_back(std::move(n));

@@ -20,18 +20,41 @@ void SimKernel::Note(std::u16string text) {
     m_log.Add(u"note " + text);
 }
 
-void SimKernel::Emit(uint32_t delayMs, Event event, std::u16string name) {
-    m_dispatcher.Post(delayMs, [this, event = std::move(event), name = std::move(name)] {
-        m_log.Add(u"event " + name);
-        m_receivers.Deliver(event);
-    });
+void SimKernel::Deliver(const Event& event, const std::u16string& name) {
+    m_log.Add(u"event " + name);
+    m_receivers.Deliver(event);
 }
 
-void SimKernel::EmitWps(uint32_t delayMs, uint32_t code) {
+void SimKernel::Emit(uint32_t delayMs, Event event, std::u16string name) {
+    m_dispatcher.Post(delayMs,
+                      [this, event = std::move(event), name = std::move(name)] { Deliver(event, name); });
+}
+
+namespace {
+std::u16string WpsEventName(uint32_t code) {
     const char16_t* name = kernel::WpsStatusName(code);
+    return u"OnWKWPSStatus " + Hex(code, 4) + u" " + (name ? name : u"?");
+}
+} // namespace
+
+void SimKernel::EmitWps(uint32_t delayMs, uint32_t code) {
     Emit(
-        delayMs, [code](kernel::INotificationReceiver& r) { r.OnWKWPSStatus(code); },
-        u"OnWKWPSStatus " + Hex(code, 4) + u" " + (name ? name : u"?"));
+        delayMs, [code](kernel::INotificationReceiver& r) { r.OnWKWPSStatus(code); }, WpsEventName(code));
+}
+
+void SimKernel::WpsStep(uint32_t generation, uint32_t delayMs, uint32_t code, std::function<void()> finish) {
+    m_dispatcher.Post(delayMs, [this, generation, code, finish = std::move(finish)] {
+        {
+            std::lock_guard lock(m_mutex);
+            if (generation != m_wps.generation || m_wps.phase != WpsPhase::Running) {
+                return;
+            }
+            if (finish) {
+                finish();
+            }
+        }
+        Deliver([code](kernel::INotificationReceiver& r) { r.OnWKWPSStatus(code); }, WpsEventName(code));
+    });
 }
 
 uint32_t SimKernel::TickLocked() const {
@@ -57,9 +80,11 @@ void SimKernel::LoadWorld(ScenarioResult scenario) {
     }
     // A new world is a new adapter as far as the program can tell.
     if (wasPresent && !nowPresent) {
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
     } else if (m_started) {
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
     }
 }
 
@@ -120,8 +145,9 @@ int32_t SimKernel::ZeroConfigControl(uint32_t windowsManages) {
         }
         m_world.adapter.zeroConfig = flag != 0;
     }
-    Emit(0, [flag](kernel::INotificationReceiver& r) { r.OnWKZeroCfgChanged(flag); },
-         u"OnWKZeroCfgChanged " + Dec(flag));
+    Emit(
+        0, [flag](kernel::INotificationReceiver& r) { r.OnWKZeroCfgChanged(flag); },
+        u"OnWKZeroCfgChanged " + Dec(flag));
     return 1;
 }
 
@@ -181,7 +207,8 @@ int32_t SimKernel::ReadConnection(kernel::ConnectionStatus* status) {
         status->txRate = n->n ? 3000 : (n->radioModes == 0x01 ? 110 : 540);
         status->rxRate = status->txRate;
         status->channel = n->channel;
-        status->secondChannel = n->n ? (fiveGhz ? n->channel + 4u : (n->channel <= 7 ? n->channel + 4u : n->channel - 4u)) : 0;
+        status->secondChannel =
+            n->n ? (fiveGhz ? n->channel + 4u : (n->channel <= 7 ? n->channel + 4u : n->channel - 4u)) : 0;
     }
     // The strongest signal in range, shown while idle.
     for (const Network& other : m_world.networks) {
@@ -256,7 +283,8 @@ std::u16string SimKernel::Unplug() {
         m_lastSurvey.clear();
         m_world.adapter.present = false;
     }
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
     return u"ok unplugged";
 }
 
@@ -269,7 +297,8 @@ std::u16string SimKernel::Plug() {
         }
         m_world.adapter.present = true;
     }
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceLoaded(); }, u"OnWKDeviceLoaded");
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceLoaded(); }, u"OnWKDeviceLoaded");
     // A freshly arrived adapter looks around on its own.
     std::lock_guard lock(m_mutex);
     if (UsableLocked()) {
@@ -297,7 +326,9 @@ std::u16string SimKernel::SetRadio(bool on) {
         m_world.adapter.radioOn = on;
     }
     uint8_t flag = on ? 1 : 0;
-    Emit(0, [flag](kernel::INotificationReceiver& r) { r.OnWKRadioChanged(flag); }, u"OnWKRadioChanged " + Dec(flag));
+    Emit(
+        0, [flag](kernel::INotificationReceiver& r) { r.OnWKRadioChanged(flag); },
+        u"OnWKRadioChanged " + Dec(flag));
     return on ? u"ok radio on" : u"ok radio off";
 }
 
@@ -345,8 +376,9 @@ std::u16string SimKernel::SetSignal(std::u16string_view network, uint32_t percen
             DropLinkLocked(true);
         } else if (m_link == Link::Associated) {
             uint32_t value = percent;
-            Emit(0, [value](kernel::INotificationReceiver& r) { r.OnWKLinkNotice(value); },
-                 u"OnWKLinkNotice " + Dec(value));
+            Emit(
+                0, [value](kernel::INotificationReceiver& r) { r.OnWKLinkNotice(value); },
+                u"OnWKLinkNotice " + Dec(value));
         }
     }
     return u"ok signal " + n->ssid + u" " + Dec(percent);
@@ -384,14 +416,18 @@ std::u16string SimKernel::LoadScenarioFile(std::u16string_view path) {
 
 std::u16string SimKernel::Status() {
     std::lock_guard lock(m_mutex);
-    std::u16string s = u"present=" + Dec(m_world.adapter.present) + u" radio=" + Dec(m_world.adapter.radioOn) +
-                       u" internet=" + Dec(m_world.internet) + u" receivers=" + Dec(m_receivers.Count());
+    std::u16string s = u"present=" + Dec(m_world.adapter.present) + u" radio=" +
+                       Dec(m_world.adapter.radioOn) + u" internet=" + Dec(m_world.internet) + u" receivers=" +
+                       Dec(m_receivers.Count());
     Network* n = ConnectedLocked();
-    s += u" link=" + std::u16string(m_link == Link::Associated ? u"associated" : m_link == Link::Associating ? u"associating" : u"idle");
+    s += u" link=" + std::u16string(m_link == Link::Associated    ? u"associated"
+                                    : m_link == Link::Associating ? u"associating"
+                                                                  : u"idle");
     if (n != nullptr && m_link != Link::Idle) {
         s += u" ssid=" + Quote(n->ssid);
     }
-    s += u" address=" + Dec(m_hasAddress) + u" wps=" + std::u16string(m_wps.phase == WpsPhase::Running ? u"running" : u"idle");
+    s += u" address=" + Dec(m_hasAddress) + u" wps=" +
+         std::u16string(m_wps.phase == WpsPhase::Running ? u"running" : u"idle");
     s += u" networks=" + Dec(m_world.networks.size());
     return s;
 }

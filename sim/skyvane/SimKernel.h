@@ -65,8 +65,8 @@ public:
     int32_t WpsGetResult(kernel::ConnectionBlock* block) override;
     int32_t WpsGetApList(kernel::BssEntry* list, uint32_t* count) override;
     int32_t WpsGetPin(char16_t* buffer, uint32_t units) override;
-    int32_t RegSetString(const char16_t* keyPath, const char16_t* valueName, const char16_t* text, uint32_t hive,
-                         uint32_t reserved) override;
+    int32_t RegSetString(const char16_t* keyPath, const char16_t* valueName, const char16_t* text,
+                         uint32_t hive, uint32_t reserved) override;
     int32_t RegSetDword(const char16_t* keyPath, const char16_t* valueName, uint32_t value, uint32_t hive,
                         uint32_t reserved) override;
     int32_t RegDeleteKeyTree(const char16_t* keyPath, uint32_t hive, uint32_t reserved) override;
@@ -111,6 +111,10 @@ private:
     using Event = std::function<void(kernel::INotificationReceiver&)>;
     void Emit(uint32_t delayMs, Event event, std::u16string name);
     void EmitWps(uint32_t delayMs, uint32_t code);
+    void Deliver(const Event& event, const std::u16string& name);
+    // A status code of the running exchange: dropped when the exchange has ended by the time it is due;
+    // `finish`, run under the lock just before delivery, ends the exchange with its outcome.
+    void WpsStep(uint32_t generation, uint32_t delayMs, uint32_t code, std::function<void()> finish = {});
     void Note(std::u16string text);
 
     // Under m_mutex.
@@ -135,8 +139,10 @@ private:
     void LinkTick(uint32_t generation);
     void WpsScan(uint32_t generation);
     void WpsExchange(uint32_t generation, std::u16string bssidText);
+    void ConfigureFromRegistrarLocked(Network& ap, const std::u16string& bssidText);
 
-    int32_t RegResult(const char16_t* op, const char16_t* keyPath, long error, int32_t success, int32_t failure);
+    int32_t RegResult(const char16_t* op, const char16_t* keyPath, long error, int32_t success,
+                      int32_t failure);
 
     KernelServices m_services;
     Dispatcher& m_dispatcher;

@@ -56,7 +56,8 @@ void SimKernel::BeginSurveyLocked(bool own) {
     }
     m_surveying = true;
     uint32_t generation = ++m_surveyGeneration;
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyBegun(); }, u"OnWKSiteSurveyBegun");
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyBegun(); }, u"OnWKSiteSurveyBegun");
     m_dispatcher.Post(m_world.timing.scan, [this, generation] { FinishSurvey(generation); });
 }
 
@@ -69,7 +70,8 @@ void SimKernel::FinishSurvey(uint32_t generation) {
         m_surveying = false;
         m_lastSurvey = SurveyLocked();
     }
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyed(); }, u"OnWKSiteSurveyed");
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyed(); }, u"OnWKSiteSurveyed");
 }
 
 int32_t SimKernel::StartSiteSurvey(uint32_t reserved) {
@@ -80,9 +82,11 @@ int32_t SimKernel::StartSiteSurvey(uint32_t reserved) {
     }
     if (!m_world.adapter.radioOn) {
         // Nothing to hear, but the caller still waits for the end of its survey.
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyBegun(); }, u"OnWKSiteSurveyBegun");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyBegun(); }, u"OnWKSiteSurveyBegun");
         m_lastSurvey.clear();
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyed(); }, u"OnWKSiteSurveyed");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyed(); }, u"OnWKSiteSurveyed");
         return 1;
     }
     BeginSurveyLocked(false);
@@ -114,8 +118,9 @@ int32_t SimKernel::ConnectWithBlock(const kernel::ConnectionBlock* block) {
               u" channel=" + Dec(b.adHocChannel) + u" type=" + Dec(b.NetworkConnectType) + u" mode=" +
               Hex(b.adHocMode, 4) + u" band=" + Hex(b.band, 4) + u" security=" + Hex(b.securityFlags) +
               u" keyFormat=" + Hex(b.keyFormat) + u" psk=" + QuoteField(b.psk, kernel::kPskUnits) +
-              u" defaultKey=" + Dec(b.defaultKey) + u" wep1=" + QuoteField(b.wepKeys[0], kernel::kWepKeyUnits) +
-              u" wep2=" + QuoteField(b.wepKeys[1], kernel::kWepKeyUnits) + u" wep3=" +
+              u" defaultKey=" + Dec(b.defaultKey) + u" wep1=" +
+              QuoteField(b.wepKeys[0], kernel::kWepKeyUnits) + u" wep2=" +
+              QuoteField(b.wepKeys[1], kernel::kWepKeyUnits) + u" wep3=" +
               QuoteField(b.wepKeys[2], kernel::kWepKeyUnits) + u" wep4=" +
               QuoteField(b.wepKeys[3], kernel::kWepKeyUnits) + u" power=" + Hex(b.transmitPower, 4) +
               u" preamble=" + Hex(b.preamble, 4) + u" frag=" + Dec(b.FragThreshold) + u" rts=" +
@@ -138,7 +143,8 @@ void SimKernel::FinishAssociate(uint32_t generation, kernel::ConnectionBlock blo
         return;
     }
     std::u16string_view ssid = base::FieldText(block.ssid);
-    bool anyBssid = std::all_of(std::begin(block.BSSID), std::end(block.BSSID), [](uint8_t v) { return v == 0; });
+    bool anyBssid =
+        std::all_of(std::begin(block.BSSID), std::end(block.BSSID), [](uint8_t v) { return v == 0; });
     const Network* chosen = nullptr;
     JoinResult verdict = JoinResult::WrongType;
     std::u16string tried;
@@ -160,9 +166,11 @@ void SimKernel::FinishAssociate(uint32_t generation, kernel::ConnectionBlock blo
     if (chosen == nullptr) {
         m_link = Link::Idle;
         lock.unlock();
-        Note(u"association with " + Quote(ssid) + u" failed:" + (tried.empty() ? u" no such network in range" : tried));
+        Note(u"association with " + Quote(ssid) + u" failed:" +
+             (tried.empty() ? u" no such network in range" : tried));
         (void)verdict;
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
         return;
     }
     m_link = Link::Associated;
@@ -171,8 +179,11 @@ void SimKernel::FinishAssociate(uint32_t generation, kernel::ConnectionBlock blo
     m_internetReported = false;
     uint32_t signal = chosen->signal;
     Note(u"associated with " + Quote(chosen->ssid) + u" " + Mac(chosen->bssid.data()));
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAssociationChanged(); }, u"OnWKAssociationChanged");
-    Emit(0, [signal](kernel::INotificationReceiver& r) { r.OnWKLinkNotice(signal); }, u"OnWKLinkNotice " + Dec(signal));
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKAssociationChanged(); }, u"OnWKAssociationChanged");
+    Emit(
+        0, [signal](kernel::INotificationReceiver& r) { r.OnWKLinkNotice(signal); },
+        u"OnWKLinkNotice " + Dec(signal));
     m_dispatcher.Post(m_world.timing.address, [this, generation] { AssignAddress(generation); });
     if (m_world.timing.link != 0) {
         m_dispatcher.Post(m_world.timing.link, [this, generation] { LinkTick(generation); });
@@ -185,7 +196,8 @@ void SimKernel::AssignAddress(uint32_t generation) {
         return;
     }
     m_hasAddress = true;
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAddressChanged(); }, u"OnWKAddressChanged");
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKAddressChanged(); }, u"OnWKAddressChanged");
     if (m_internetCheck) {
         m_dispatcher.Post(m_world.timing.internet, [this, generation] { ReportInternet(generation); });
     }
@@ -203,8 +215,9 @@ void SimKernel::ReportInternet(uint32_t generation) {
     }
     m_internetReported = reachable;
     uint8_t flag = reachable ? 1 : 0;
-    Emit(0, [flag](kernel::INotificationReceiver& r) { r.OnWKInternetChanged(flag); },
-         u"OnWKInternetChanged " + Dec(flag));
+    Emit(
+        0, [flag](kernel::INotificationReceiver& r) { r.OnWKInternetChanged(flag); },
+        u"OnWKInternetChanged " + Dec(flag));
 }
 
 void SimKernel::LinkTick(uint32_t generation) {
@@ -215,8 +228,9 @@ void SimKernel::LinkTick(uint32_t generation) {
     Network* n = ConnectedLocked();
     if (n != nullptr) {
         uint32_t signal = n->signal;
-        Emit(0, [signal](kernel::INotificationReceiver& r) { r.OnWKLinkNotice(signal); },
-             u"OnWKLinkNotice " + Dec(signal));
+        Emit(
+            0, [signal](kernel::INotificationReceiver& r) { r.OnWKLinkNotice(signal); },
+            u"OnWKLinkNotice " + Dec(signal));
     }
     m_dispatcher.Post(m_world.timing.link, [this, generation] { LinkTick(generation); });
 }
@@ -232,10 +246,13 @@ void SimKernel::DropLinkLocked(bool notify) {
     if (!notify || !wasAssociated) {
         return;
     }
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAssociationChanged(); }, u"OnWKAssociationChanged");
-    Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAddressChanged(); }, u"OnWKAddressChanged");
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKAssociationChanged(); }, u"OnWKAssociationChanged");
+    Emit(
+        0, [](kernel::INotificationReceiver& r) { r.OnWKAddressChanged(); }, u"OnWKAddressChanged");
     if (hadInternet && m_internetCheck) {
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKInternetChanged(0); }, u"OnWKInternetChanged 0");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKInternetChanged(0); }, u"OnWKInternetChanged 0");
     }
 }
 

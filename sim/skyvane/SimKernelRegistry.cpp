@@ -27,8 +27,8 @@ int32_t SimKernel::RegSetString(const char16_t* keyPath, const char16_t* valueNa
     return RegResult(u"RegSetString", keyPath, error, 1, 0);
 }
 
-int32_t SimKernel::RegSetDword(const char16_t* keyPath, const char16_t* valueName, uint32_t value, uint32_t hive,
-                               uint32_t reserved) {
+int32_t SimKernel::RegSetDword(const char16_t* keyPath, const char16_t* valueName, uint32_t value,
+                               uint32_t hive, uint32_t reserved) {
     m_log.Add(u"RegSetDword hive=" + Hex(hive) + u" key=" + Arg(keyPath) + u" name=" + Arg(valueName) +
               u" value=" + Dec(value) + u" reserved=" + Dec(reserved));
     if (keyPath == nullptr || valueName == nullptr || !KnownHive(hive) || m_services.registry == nullptr) {
@@ -39,7 +39,8 @@ int32_t SimKernel::RegSetDword(const char16_t* keyPath, const char16_t* valueNam
 }
 
 int32_t SimKernel::RegDeleteKeyTree(const char16_t* keyPath, uint32_t hive, uint32_t reserved) {
-    m_log.Add(u"RegDeleteKeyTree hive=" + Hex(hive) + u" key=" + Arg(keyPath) + u" reserved=" + Dec(reserved));
+    m_log.Add(u"RegDeleteKeyTree hive=" + Hex(hive) + u" key=" + Arg(keyPath) + u" reserved=" +
+              Dec(reserved));
     // An empty path would name the whole hive.
     if (keyPath == nullptr || keyPath[0] == 0 || !KnownHive(hive) || m_services.registry == nullptr) {
         return static_cast<int32_t>(platform::kErrorInvalidParameter);
@@ -50,8 +51,8 @@ int32_t SimKernel::RegDeleteKeyTree(const char16_t* keyPath, uint32_t hive, uint
 
 int32_t SimKernel::RegDeleteNamedValue(const char16_t* keyPath, const char16_t* valueName, uint32_t hive,
                                        uint32_t reserved) {
-    m_log.Add(u"RegDeleteNamedValue hive=" + Hex(hive) + u" key=" + Arg(keyPath) + u" name=" + Arg(valueName) +
-              u" reserved=" + Dec(reserved));
+    m_log.Add(u"RegDeleteNamedValue hive=" + Hex(hive) + u" key=" + Arg(keyPath) + u" name=" +
+              Arg(valueName) + u" reserved=" + Dec(reserved));
     if (keyPath == nullptr || valueName == nullptr || !KnownHive(hive) || m_services.registry == nullptr) {
         return static_cast<int32_t>(platform::kErrorInvalidParameter);
     }
@@ -66,7 +67,8 @@ int32_t SimKernel::GrantKeyAccess(const char16_t* keyPath, uint32_t reserved, ui
     }
     bool ok = m_services.grantKeyAccess ? m_services.grantKeyAccess(hive, keyPath)
                                         : m_services.registry->KeyExists(hive, keyPath);
-    return RegResult(u"GrantKeyAccess", keyPath, ok ? platform::kErrorSuccess : platform::kErrorFileNotFound, 1, 0);
+    return RegResult(u"GrantKeyAccess", keyPath, ok ? platform::kErrorSuccess : platform::kErrorFileNotFound,
+                     1, 0);
 }
 
 int32_t SimKernel::RegResult(const char16_t* op, const char16_t* keyPath, long error, int32_t success,
@@ -74,7 +76,8 @@ int32_t SimKernel::RegResult(const char16_t* op, const char16_t* keyPath, long e
     if (error == platform::kErrorSuccess) {
         return success;
     }
-    Note(std::u16string(op) + u" " + Quote(keyPath) + u" failed with error " + Dec(static_cast<uint64_t>(error)));
+    Note(std::u16string(op) + u" " + Quote(keyPath) + u" failed with error " +
+         Dec(static_cast<uint64_t>(error)));
     return failure;
 }
 

@@ -50,8 +50,9 @@ kernel::ConnectionBlock SimKernel::ResultFor(const Network& n) const {
         b.defaultKey = 0;
         base::CopyToField(b.wepKeys[0], n.key);
     } else if (n.security & (kBssWpaPsk | kBssWpa2Psk)) {
-        b.securityFlags = (n.security & kBssWpa2Psk) ? (n.security & kBssWpaPsk ? 0x300008u : kSecurityWpa2PskAes)
-                                                     : kSecurityWpaPskTkip;
+        b.securityFlags = (n.security & kBssWpa2Psk)
+                              ? (n.security & kBssWpaPsk ? 0x300008u : kSecurityWpa2PskAes)
+                              : kSecurityWpaPskTkip;
         if (!n.passphrase.empty()) {
             b.keyFormat = kKeyPskAscii;
             base::CopyToField(b.psk, n.passphrase);
@@ -97,7 +98,8 @@ int32_t SimKernel::WpsStart(kernel::WpsRequest r) {
     }
     if (r.method != kWpsMethodPushButton) {
         std::u16string_view pin = base::FieldText(r.pin);
-        if (pin.size() != 8 || !std::all_of(pin.begin(), pin.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+        if (pin.size() != 8 ||
+            !std::all_of(pin.begin(), pin.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
             Note(u"WpsStart refused: the PIN is not 8 digits");
             return 0;
         }
@@ -123,7 +125,7 @@ int32_t SimKernel::WpsStart(kernel::WpsRequest r) {
     m_wps.apList.clear();
     m_wps.deadline = m_dispatcher.Now() + m_world.timing.wpsWalk;
     uint32_t generation = m_wps.generation;
-    EmitWps(0, KWL_WPS_STARTING);
+    WpsStep(generation, 0, KWL_WPS_STARTING);
     m_dispatcher.Post(m_world.timing.wpsStep, [this, generation] { WpsScan(generation); });
     return 1;
 }
@@ -135,7 +137,7 @@ void SimKernel::WpsScan(uint32_t generation) {
         return;
     }
     const uint32_t step = m_world.timing.wpsStep;
-    EmitWps(0, KWL_WPS_SCANNING);
+    WpsStep(generation, 0, KWL_WPS_SCANNING);
     std::vector<const Network*> candidates;
     for (const Network& n : m_world.networks) {
         if (!InRange(n) || !n.wps.enabled || n.networkType != kNetworkInfrastructure) {
@@ -159,30 +161,35 @@ void SimKernel::WpsScan(uint32_t generation) {
     if (candidates.empty()) {
         if (m_dispatcher.Now() + kWpsRescanMs >= m_wps.deadline) {
             // Walk time over: nobody answered.
-            EmitWps(step, m_wps.method == kWpsMethodPushButton ? KWL_WPS_TIMEOUT : KWL_WPS_NO_AP_FOUND);
-            m_wps.failureCheck = 0;
-            EndWpsLocked();
+            uint32_t code = m_wps.method == kWpsMethodPushButton ? KWL_WPS_TIMEOUT : KWL_WPS_NO_AP_FOUND;
+            WpsStep(generation, step, code, [this] {
+                m_wps.failureCheck = 0;
+                EndWpsLocked();
+            });
             return;
         }
         m_dispatcher.Post(kWpsRescanMs, [this, generation] { WpsScan(generation); });
         return;
     }
-    EmitWps(step, KWL_WPS_SCANNED);
+    WpsStep(generation, step, KWL_WPS_SCANNED);
     if (candidates.size() > 1 && m_wps.method == kWpsMethodPushButton) {
         // Two registrars with their buttons pressed: joining either could join an intruder's network.
+        std::vector<BssEntry> involved;
         for (const Network* n : candidates) {
-            m_wps.apList.push_back(EntryFor(*n));
+            involved.push_back(EntryFor(*n));
         }
-        EmitWps(step * 2, KWL_WPS_MANY_APS_IN_PB_MODE);
-        m_wps.failureCheck = static_cast<int32_t>(candidates.size());
-        EndWpsLocked();
+        WpsStep(generation, step * 2, KWL_WPS_MANY_APS_IN_PB_MODE, [this, involved] {
+            m_wps.apList = involved;
+            m_wps.failureCheck = static_cast<int32_t>(involved.size());
+            EndWpsLocked();
+        });
         return;
     }
     const Network& ap = *candidates.front();
-    m_wps.apName = ap.ssid;
+    std::u16string apName = ap.ssid;
     std::u16string bssidText = Mac(ap.bssid.data());
-    EmitWps(step * 2, KWL_WPS_ASSOCIATING);
-    EmitWps(step * 3, KWL_WPS_ASSOCIATED);
+    WpsStep(generation, step * 2, KWL_WPS_ASSOCIATING, [this, apName] { m_wps.apName = apName; });
+    WpsStep(generation, step * 3, KWL_WPS_ASSOCIATED);
     m_dispatcher.Post(step * 3, [this, generation, bssidText] { WpsExchange(generation, bssidText); });
 }
 
@@ -197,12 +204,13 @@ void SimKernel::WpsExchange(uint32_t generation, std::u16string bssidText) {
     Network* ap = FindByBssid(m_world, bssid.data());
     const uint32_t step = m_world.timing.wpsStep;
     if (ap == nullptr || !InRange(*ap)) {
-        EmitWps(step, KWL_WPS_FAILURE);
-        m_wps.failureCheck = 0;
-        EndWpsLocked();
+        WpsStep(generation, step, KWL_WPS_FAILURE, [this] {
+            m_wps.failureCheck = 0;
+            EndWpsLocked();
+        });
         return;
     }
-    EmitWps(step, KWL_WPS_START_PROTOCOL);
+    WpsStep(generation, step, KWL_WPS_START_PROTOCOL);
     // How far the registrar lets the enrollee get: a wrong AP PIN is found out at M4 (first half of the
     // PIN), an adapter PIN the AP was never given at M2.
     uint32_t lastMessage = 8;
@@ -210,7 +218,8 @@ void SimKernel::WpsExchange(uint32_t generation, std::u16string bssidText) {
     if (m_wps.method == kWpsMethodAdapterPin && !ap->wps.acceptsAdapterPin) {
         lastMessage = 2;
         ok = false;
-    } else if (m_wps.method == kWpsMethodApPin && (ap->wps.apPin.empty() || ap->wps.apPin != base::FieldText(m_wps.request.pin))) {
+    } else if (m_wps.method == kWpsMethodApPin &&
+               (ap->wps.apPin.empty() || ap->wps.apPin != base::FieldText(m_wps.request.pin))) {
         lastMessage = 4;
         ok = false;
     } else if (!ok) {
@@ -219,36 +228,50 @@ void SimKernel::WpsExchange(uint32_t generation, std::u16string bssidText) {
     uint32_t delay = step;
     for (uint32_t m = 1; m <= lastMessage; ++m) {
         delay += step / 2 + 1;
-        EmitWps(delay, KWL_WPS_EAP_M1 + (m - 1) * 0x10);
+        WpsStep(generation, delay, KWL_WPS_EAP_M1 + (m - 1) * 0x10);
     }
     delay += step;
+    BssEntry involved = EntryFor(*ap);
     if (!ok) {
-        m_wps.apList = {EntryFor(*ap)};
-        m_wps.failureCheck = 1;
-        EmitWps(delay, KWL_WPS_FAILURE);
-        EndWpsLocked();
+        WpsStep(generation, delay, KWL_WPS_FAILURE, [this, involved] {
+            m_wps.apList = {involved};
+            m_wps.failureCheck = 1;
+            EndWpsLocked();
+        });
         return;
     }
-    if (m_wps.method == kWpsMethodApPin && !ap->wps.configured) {
-        // As registrar the program hands an unconfigured AP the network it should offer.
-        std::u16string_view newSsid = base::FieldText(m_wps.request.newSsid);
-        std::u16string_view newPass = base::FieldText(m_wps.request.newPassphrase);
-        if (!newSsid.empty() && newSsid.size() <= 32 && newPass.size() >= 8 && newPass.size() <= 63) {
-            ap->ssid = std::u16string(newSsid);
-            ap->passphrase = std::u16string(newPass);
-            ap->pskHex.clear();
-            ap->security = (m_wps.request.newSecurity & kAuthWpa2Psk) ? kBssWpa2Psk : kBssWpaPsk;
-            ap->wps.configured = true;
-            Note(u"AP " + bssidText + u" configured by the registrar as " + Quote(ap->ssid));
-        } else {
-            Note(u"AP " + bssidText + u" refused the registrar's settings (SSID or passphrase out of range)");
+    WpsStep(generation, delay, KWL_WPS_SUCCESS, [this, bssidText, involved] {
+        std::array<uint8_t, 6> mac{};
+        ParseMac(bssidText, mac);
+        Network* target = FindByBssid(m_world, mac.data());
+        if (target == nullptr) {
+            return;
         }
+        if (m_wps.method == kWpsMethodApPin && !target->wps.configured) {
+            ConfigureFromRegistrarLocked(*target, bssidText);
+        }
+        m_wps.result = ResultFor(*target);
+        m_wps.failureCheck = 0;
+        m_wps.apList = {EntryFor(*target)};
+        EndWpsLocked();
+    });
+}
+
+void SimKernel::ConfigureFromRegistrarLocked(Network& ap, const std::u16string& bssidText) {
+    using namespace kernel;
+    // As registrar the program hands an unconfigured AP the network it should offer.
+    std::u16string_view newSsid = base::FieldText(m_wps.request.newSsid);
+    std::u16string_view newPass = base::FieldText(m_wps.request.newPassphrase);
+    if (!newSsid.empty() && newSsid.size() <= 32 && newPass.size() >= 8 && newPass.size() <= 63) {
+        ap.ssid = std::u16string(newSsid);
+        ap.passphrase = std::u16string(newPass);
+        ap.pskHex.clear();
+        ap.security = (m_wps.request.newSecurity & kAuthWpa2Psk) ? kBssWpa2Psk : kBssWpaPsk;
+        ap.wps.configured = true;
+        Note(u"AP " + bssidText + u" configured by the registrar as " + Quote(ap.ssid));
+    } else {
+        Note(u"AP " + bssidText + u" refused the registrar's settings (SSID or passphrase out of range)");
     }
-    m_wps.result = ResultFor(*ap);
-    m_wps.failureCheck = 0;
-    m_wps.apList = {EntryFor(*ap)};
-    EmitWps(delay, KWL_WPS_SUCCESS);
-    EndWpsLocked();
 }
 
 int32_t SimKernel::WpsAbort() {
@@ -351,7 +374,7 @@ std::u16string SimKernel::HardwareButton() {
     m_wps.deadline = m_dispatcher.Now() + m_world.timing.wpsWalk;
     uint32_t generation = m_wps.generation;
     EmitWps(0, kernel::WPS_ST_HW_BUTTON);
-    EmitWps(m_world.timing.wpsStep, kernel::KWL_WPS_STARTING);
+    WpsStep(generation, m_world.timing.wpsStep, kernel::KWL_WPS_STARTING);
     m_dispatcher.Post(m_world.timing.wpsStep * 2, [this, generation] { WpsScan(generation); });
     return u"ok hardware push button pressed";
 }

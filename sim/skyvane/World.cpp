@@ -101,8 +101,9 @@ Network* FindBySsid(World& world, std::u16string_view ssid) {
 }
 
 Network* FindByBssid(World& world, const uint8_t bssid[6]) {
-    auto it = std::find_if(world.networks.begin(), world.networks.end(),
-                           [&](const Network& n) { return std::equal(n.bssid.begin(), n.bssid.end(), bssid); });
+    auto it = std::find_if(world.networks.begin(), world.networks.end(), [&](const Network& n) {
+        return std::equal(n.bssid.begin(), n.bssid.end(), bssid);
+    });
     return it == world.networks.end() ? nullptr : &*it;
 }
 

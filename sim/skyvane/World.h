@@ -11,29 +11,29 @@ namespace skyvane {
 
 // How an access point answers WPS.
 struct WpsBehaviour {
-    bool enabled = false;         // signals WPS in its beacons
-    bool pushButton = false;      // its push button is pressed: a push-button exchange finds it
-    std::u16string apPin;         // its 8-digit PIN for the AP-PIN method; empty: the method fails
+    bool enabled = false;           // signals WPS in its beacons
+    bool pushButton = false;        // its push button is pressed: a push-button exchange finds it
+    std::u16string apPin;           // its 8-digit PIN for the AP-PIN method; empty: the method fails
     bool acceptsAdapterPin = false; // the user typed the adapter's PIN into its web page
-    bool failExchange = false;    // the exchange runs but ends in KWL_WPS_FAILURE
-    bool configured = true;       // an unconfigured AP adopts the settings the registrar sends
+    bool failExchange = false;      // the exchange runs but ends in KWL_WPS_FAILURE
+    bool configured = true;         // an unconfigured AP adopts the settings the registrar sends
 };
 
 struct Network {
-    std::u16string label;         // scenario section name, for messages
+    std::u16string label; // scenario section name, for messages
     std::u16string ssid;
-    bool hidden = false;          // beacons carry an empty name; connecting by name still works
+    bool hidden = false; // beacons carry an empty name; connecting by name still works
     std::array<uint8_t, 6> bssid{};
     uint16_t channel = 6;
-    uint32_t networkType = 0;     // 0 infrastructure, 1 ad hoc
-    uint8_t radioModes = 0x03;    // kRadio80211* bits
-    bool n = false;               // offers 802.11n
-    uint32_t security = 0x1;      // kBss* bits
-    std::u16string key;           // WEP key text (5/13 characters or 10/26 hexadecimal digits)
-    std::u16string passphrase;    // WPA/WPA2 passphrase (8-63 characters)
-    std::u16string pskHex;        // WPA/WPA2 64-digit key; derived from the passphrase when empty
-    uint16_t signal = 70;         // percent
-    bool internet = true;         // the network's gateway reaches the Internet
+    uint32_t networkType = 0;  // 0 infrastructure, 1 ad hoc
+    uint8_t radioModes = 0x03; // kRadio80211* bits
+    bool n = false;            // offers 802.11n
+    uint32_t security = 0x1;   // kBss* bits
+    std::u16string key;        // WEP key text (5/13 characters or 10/26 hexadecimal digits)
+    std::u16string passphrase; // WPA/WPA2 passphrase (8-63 characters)
+    std::u16string pskHex;     // WPA/WPA2 64-digit key; derived from the passphrase when empty
+    uint16_t signal = 70;      // percent
+    bool internet = true;      // the network's gateway reaches the Internet
     std::array<uint8_t, 4> address{};
     std::array<uint8_t, 4> mask{255, 255, 255, 0};
     std::array<uint8_t, 4> gateway{};
@@ -57,7 +57,7 @@ struct Adapter {
     uint16_t fragThresholdMax = 2346;
     uint16_t rtsThresholdMin = 0;
     uint16_t rtsThresholdMax = 2347;
-    bool zeroConfig = false;      // Windows zero configuration owns the adapter
+    bool zeroConfig = false; // Windows zero configuration owns the adapter
 };
 
 // Delays in milliseconds.
@@ -67,14 +67,14 @@ struct Timing {
     uint32_t address = 800;
     uint32_t internet = 600;
     uint32_t wpsStep = 300;
-    uint32_t wpsWalk = 120000;    // a push-button exchange that finds no AP gives up after this
-    uint32_t link = 5000;         // period of link notices while associated
+    uint32_t wpsWalk = 120000; // a push-button exchange that finds no AP gives up after this
+    uint32_t link = 5000;      // period of link notices while associated
 };
 
 struct World {
     Adapter adapter;
     Timing timing;
-    bool internet = true;         // the outside world is reachable at all
+    bool internet = true; // the outside world is reachable at all
     std::vector<Network> networks;
 };
 

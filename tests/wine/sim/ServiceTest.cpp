@@ -25,8 +25,8 @@ protected:
     void SetUp() override {
         manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
         ASSERT_NE(manager, nullptr) << GetLastError();
-        service = OpenServiceW(manager, L"WSKTVA7700", SERVICE_QUERY_STATUS | SERVICE_QUERY_CONFIG |
-                                                           SERVICE_START | SERVICE_STOP);
+        service = OpenServiceW(manager, L"WSKTVA7700",
+                               SERVICE_QUERY_STATUS | SERVICE_QUERY_CONFIG | SERVICE_START | SERVICE_STOP);
         ASSERT_NE(service, nullptr) << "WSKTVA7700 not registered, error " << GetLastError();
     }
     void TearDown() override {

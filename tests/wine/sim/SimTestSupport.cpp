@@ -40,7 +40,8 @@ std::wstring TempDir() {
 
 std::wstring WriteFile(const std::wstring& name, const std::string& text) {
     std::wstring path = TempDir() + L"\\" + name;
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE f =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     ::WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(f);
@@ -120,7 +121,8 @@ int RunTool(const std::wstring& exe, const std::wstring& arguments, std::string&
     PROCESS_INFORMATION pi{};
     std::wstring path = DistDir() + L"\\" + exe;
     std::wstring commandLine = L"\"" + path + L"\" " + arguments;
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
+                        &pi)) {
         CloseHandle(readEnd);
         CloseHandle(writeEnd);
         return -1;

@@ -31,8 +31,7 @@ std::string Field(const char16_t* f, size_t n) {
     return Narrow(std::u16string_view(f, len));
 }
 
-template <size_t N>
-void Put(char16_t (&field)[N], const char* text) {
+template <size_t N> void Put(char16_t (&field)[N], const char* text) {
     std::memset(field, 0, sizeof(field));
     for (size_t i = 0; text[i] && i + 1 < N; ++i) {
         field[i] = static_cast<char16_t>(text[i]);
@@ -50,19 +49,22 @@ kernel::ConnectionBlock Block(const char* ssid, uint32_t security) {
 class SkyvaneTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(Kernel(), nullptr) << "Skyvane.dll or its export GetSkyvaneInstance not found in the install tree";
+        ASSERT_NE(Kernel(), nullptr)
+            << "Skyvane.dll or its export GetSkyvaneInstance not found in the install tree";
     }
     Recorder rec;
 };
 
 TEST_F(SkyvaneTest, SurveyDeliversEveryFieldOfTheScenarioNetworks) {
-    LoadScenario(kQuick + "[Alpha]\nBSSID=00:11:22:33:44:01\nChannel=11\nModes=bg\nSecurity=WPA2-PSK\n"
-                          "Passphrase=alphapass\nSignal=77\n"
-                          "[Beta]\nBSSID=00:11:22:33:44:02\nChannel=36\nModes=an\nSecurity=WPA-PSK/WPA2-PSK\n"
-                          "Passphrase=betapass1\nSignal=41\nWPS=1\n"
-                          "[Ghost]\nHidden=1\nBSSID=00:11:22:33:44:03\nChannel=2\nModes=b\nSecurity=WEP\nKey=12345\n"
-                          "Signal=12\n"
-                          "[Peer]\nType=AdHoc\nBSSID=02:11:22:33:44:04\nChannel=10\nModes=b\nSecurity=None\nSignal=30\n");
+    LoadScenario(
+        kQuick +
+        "[Alpha]\nBSSID=00:11:22:33:44:01\nChannel=11\nModes=bg\nSecurity=WPA2-PSK\n"
+        "Passphrase=alphapass\nSignal=77\n"
+        "[Beta]\nBSSID=00:11:22:33:44:02\nChannel=36\nModes=an\nSecurity=WPA-PSK/WPA2-PSK\n"
+        "Passphrase=betapass1\nSignal=41\nWPS=1\n"
+        "[Ghost]\nHidden=1\nBSSID=00:11:22:33:44:03\nChannel=2\nModes=b\nSecurity=WEP\nKey=12345\n"
+        "Signal=12\n"
+        "[Peer]\nType=AdHoc\nBSSID=02:11:22:33:44:04\nChannel=10\nModes=b\nSecurity=None\nSignal=30\n");
     Subscription sub(rec);
     ASSERT_EQ(Kernel()->StartSiteSurvey(0), 1);
     ASSERT_TRUE(rec.WaitFor(7, 0));
@@ -105,9 +107,10 @@ TEST_F(SkyvaneTest, SurveyDeliversEveryFieldOfTheScenarioNetworks) {
 }
 
 TEST_F(SkyvaneTest, RightKeyAssociatesAndGetsAnAddressWrongKeyDoesNot) {
-    LoadScenario(kQuick + "[Home]\nBSSID=00:11:22:33:44:10\nSecurity=WPA2-PSK\nPassphrase=rightpass\nSignal=66\n"
-                          "Address=10.1.2.3\nMask=255.0.0.0\nGateway=10.0.0.1\n"
-                          "[Old]\nBSSID=00:11:22:33:44:11\nSecurity=WEP\nKey=0102030405\n");
+    LoadScenario(kQuick +
+                 "[Home]\nBSSID=00:11:22:33:44:10\nSecurity=WPA2-PSK\nPassphrase=rightpass\nSignal=66\n"
+                 "Address=10.1.2.3\nMask=255.0.0.0\nGateway=10.0.0.1\n"
+                 "[Old]\nBSSID=00:11:22:33:44:11\nSecurity=WEP\nKey=0102030405\n");
     Subscription sub(rec);
 
     kernel::ConnectionBlock wrong = Block("Home", kernel::kSecurityWpa2PskAes);
@@ -204,12 +207,13 @@ kernel::WpsRequest Request(uint16_t method, const char* pin, const char* ssid, c
     return r;
 }
 
-const std::string kWpsWorld = kQuick + "[PressMe]\nBSSID=00:11:22:33:44:30\nModes=bgn\nSecurity=WPA2-PSK\n"
-                                       "Passphrase=pbcsecret\nWPS=1\nPushButton=1\n"
-                                       "[PinAp]\nBSSID=00:11:22:33:44:31\nSecurity=WPA-PSK\nPassphrase=pinsecret\n"
-                                       "APPin=87654325\nAcceptAdapterPin=1\n"
-                                       "[Blank]\nBSSID=00:11:22:33:44:32\nSecurity=WPA2-PSK\nPassphrase=factory12\n"
-                                       "APPin=12345670\nConfigured=0\n";
+const std::string kWpsWorld = kQuick +
+                              "[PressMe]\nBSSID=00:11:22:33:44:30\nModes=bgn\nSecurity=WPA2-PSK\n"
+                              "Passphrase=pbcsecret\nWPS=1\nPushButton=1\n"
+                              "[PinAp]\nBSSID=00:11:22:33:44:31\nSecurity=WPA-PSK\nPassphrase=pinsecret\n"
+                              "APPin=87654325\nAcceptAdapterPin=1\n"
+                              "[Blank]\nBSSID=00:11:22:33:44:32\nSecurity=WPA2-PSK\nPassphrase=factory12\n"
+                              "APPin=12345670\nConfigured=0\n";
 
 TEST_F(SkyvaneTest, PushButtonSucceedsInOrderAndDeliversTheSettings) {
     LoadScenario(kWpsWorld);
@@ -221,9 +225,9 @@ TEST_F(SkyvaneTest, PushButtonSucceedsInOrderAndDeliversTheSettings) {
     EXPECT_GE(Kernel()->WpsStartTick() - before, 0u);
     EXPECT_LE(Kernel()->WpsStartTick() - before, 5000u) << "start tick is on the GetTickCount clock";
     ASSERT_TRUE(rec.WaitForWps(kernel::KWL_WPS_SUCCESS));
-    std::vector<uint32_t> expected = {kernel::KWL_WPS_STARTING, kernel::KWL_WPS_SCANNING, kernel::KWL_WPS_SCANNED,
-                                      kernel::KWL_WPS_ASSOCIATING, kernel::KWL_WPS_ASSOCIATED,
-                                      kernel::KWL_WPS_START_PROTOCOL};
+    std::vector<uint32_t> expected = {kernel::KWL_WPS_STARTING,   kernel::KWL_WPS_SCANNING,
+                                      kernel::KWL_WPS_SCANNED,    kernel::KWL_WPS_ASSOCIATING,
+                                      kernel::KWL_WPS_ASSOCIATED, kernel::KWL_WPS_START_PROTOCOL};
     for (uint32_t m = 0; m < 8; ++m) {
         expected.push_back(kernel::KWL_WPS_EAP_M1 + m * 0x10);
     }
@@ -252,7 +256,9 @@ TEST_F(SkyvaneTest, BothPinMethodsSucceedAndAnUnconfiguredApTakesTheRegistrarSet
     ASSERT_EQ(Kernel()->WpsGetPin(adapterPin, 12), 1);
     EXPECT_EQ(Field(adapterPin, 12).size(), 8u);
 
-    ASSERT_EQ(Kernel()->WpsStart(Request(kernel::kWpsMethodAdapterPin, Narrow(adapterPin).c_str(), "PinAp", pinAp)), 1);
+    ASSERT_EQ(
+        Kernel()->WpsStart(Request(kernel::kWpsMethodAdapterPin, Narrow(adapterPin).c_str(), "PinAp", pinAp)),
+        1);
     ASSERT_TRUE(rec.WaitForWps(kernel::KWL_WPS_SUCCESS));
     kernel::ConnectionBlock result{};
     ASSERT_EQ(Kernel()->WpsGetResult(&result), 1);
@@ -372,23 +378,29 @@ TEST_F(SkyvaneTest, UnplugAndPlugReachTheReceiver) {
 }
 
 TEST_F(SkyvaneTest, RegistryWritesLandInThe32BitView) {
-    std::wstring key = L"SOFTWARE\\SkyvaneTest" + std::to_wstring(GetCurrentProcessId()) + L"\\Profiles\\Home";
+    std::wstring key =
+        L"SOFTWARE\\SkyvaneTest" + std::to_wstring(GetCurrentProcessId()) + L"\\Profiles\\Home";
     std::u16string key16(key.begin(), key.end());
-    ASSERT_EQ(Kernel()->RegSetString(key16.c_str(), u"NetworkName", u"Home", kernel::kHiveLocalMachine, 0), 1);
+    ASSERT_EQ(Kernel()->RegSetString(key16.c_str(), u"NetworkName", u"Home", kernel::kHiveLocalMachine, 0),
+              1);
     ASSERT_EQ(Kernel()->RegSetDword(key16.c_str(), u"defaultKey", 3, kernel::kHiveLocalMachine, 0), 1);
     HKEY k = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &k), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &k),
+              ERROR_SUCCESS);
     wchar_t text[64] = {};
     DWORD size = sizeof(text);
-    EXPECT_EQ(RegQueryValueExW(k, L"NetworkName", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExW(k, L"NetworkName", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size),
+              ERROR_SUCCESS);
     EXPECT_STREQ(text, L"Home");
     DWORD value = 0;
     size = sizeof(value);
-    EXPECT_EQ(RegQueryValueExW(k, L"defaultKey", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExW(k, L"defaultKey", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
+              ERROR_SUCCESS);
     EXPECT_EQ(value, 3u);
     RegCloseKey(k);
     HKEY native = nullptr;
-    EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &native), ERROR_SUCCESS)
+    EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &native),
+              ERROR_SUCCESS)
         << "written outside the 32-bit view";
     EXPECT_EQ(Kernel()->GrantKeyAccess(key16.c_str(), 0, kernel::kHiveLocalMachine), 1);
 
@@ -396,7 +408,8 @@ TEST_F(SkyvaneTest, RegistryWritesLandInThe32BitView) {
     std::wstring top = L"SOFTWARE\\SkyvaneTest" + std::to_wstring(GetCurrentProcessId());
     std::u16string top16(top.begin(), top.end());
     EXPECT_EQ(Kernel()->RegDeleteKeyTree(top16.c_str(), kernel::kHiveLocalMachine, 0), 0);
-    EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, top.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &k), ERROR_SUCCESS);
+    EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, top.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &k),
+              ERROR_SUCCESS);
     EXPECT_NE(Kernel()->RegDeleteKeyTree(top16.c_str(), kernel::kHiveLocalMachine, 0), 0) << "already gone";
 }
 
@@ -412,9 +425,11 @@ TEST_F(SkyvaneTest, SkyctlLogShowsWhatTheProgramSent) {
     std::string out;
     ASSERT_EQ(RunTool(L"skyctl.exe", L"--pipe " + PipeName() + L" log", out), 0) << out;
     EXPECT_NE(out.find("ConnectWithBlock ssid=\"Log \\\"Test\\\"\""), std::string::npos) << out;
-    EXPECT_NE(out.find("security=0x00200008 keyFormat=0x00010000 psk=\"p@ss word\""), std::string::npos) << out;
-    EXPECT_NE(out.find("RegSetDword hive=0x80000002 key=\"SOFTWARE\\\\SkyvaneLogTest\" name=\"Value\" value=7"),
-              std::string::npos)
+    EXPECT_NE(out.find("security=0x00200008 keyFormat=0x00010000 psk=\"p@ss word\""), std::string::npos)
+        << out;
+    EXPECT_NE(
+        out.find("RegSetDword hive=0x80000002 key=\"SOFTWARE\\\\SkyvaneLogTest\" name=\"Value\" value=7"),
+        std::string::npos)
         << out;
     ASSERT_EQ(RunTool(L"skyctl.exe", L"--pipe " + PipeName() + L" log RegDeleteKeyTree", out), 0);
     EXPECT_EQ(out.find("ConnectWithBlock"), std::string::npos) << "the prefix filters the lines";
@@ -489,7 +504,8 @@ TEST_F(SkyvaneTest, NullPointersAndZeroCountsFailWithoutHarm) {
     EXPECT_EQ(k->RegSetString(nullptr, u"a", u"b", kernel::kHiveLocalMachine, 0), 0);
     EXPECT_EQ(k->RegSetString(u"SOFTWARE\\X", u"a", nullptr, kernel::kHiveLocalMachine, 0), 0);
     EXPECT_NE(k->RegDeleteKeyTree(nullptr, kernel::kHiveLocalMachine, 0), 0);
-    EXPECT_NE(k->RegDeleteKeyTree(u"", kernel::kHiveLocalMachine, 0), 0) << "an empty path must not mean the hive";
+    EXPECT_NE(k->RegDeleteKeyTree(u"", kernel::kHiveLocalMachine, 0), 0)
+        << "an empty path must not mean the hive";
     EXPECT_EQ(k->GrantKeyAccess(nullptr, 0, kernel::kHiveLocalMachine), 0);
 }
 
