@@ -105,6 +105,7 @@ protected:
     }
     void TearDown() override {
         m_registry.DeleteKeyTree(platform::kHkeyLocalMachine, profiles::kProfileListKey);
+        m_registry.DeleteKeyTree(platform::kHkeyLocalMachine, u"Software\\Orvelin\\KTVA7700v2 Profile Test");
         profiles::ResetProfileStore();
     }
 
@@ -295,6 +296,27 @@ TEST_F(ProfileStoreWine, DeleteAndDefaultProfileThroughTheService) {
     ExpectSz(order, L"01", L"Default");
     EXPECT_TRUE(RawValues(std::wstring(kListKey) + L"\\Temporary").empty());
     EXPECT_FALSE(profiles::DeleteProfile(u"Temporary"));
+}
+
+TEST_F(ProfileStoreWine, CurrentProfileSurvivesARestart) {
+    WirelessProfile p = Base(u"Default", u"Whatever");
+    p.block.securityFlags = kSecurityWpaPskTkip;
+    p.block.keyFormat = kKeyPskHex;
+    base::CopyToField(p.block.psk, std::u16string(64, u'e'));
+    profiles::SetCurrentProfile(p);
+    profiles::SaveCurrentProfile();
+    auto raw = RawValues(L"Software\\Orvelin\\KTVA7700v2 Profile Test\\ProfileData");
+    ExpectSz(raw, L"NetworkName", L"Any (First available network)");
+    ExpectDword(raw, L"HexEntryPp", 1);
+    ExpectDword(raw, L"AdvancedAuthenticationType", 5);
+
+    profiles::SetCurrentProfile(WirelessProfile{});
+    profiles::LoadCurrentProfile();
+    WirelessProfile back = profiles::CopyCurrentProfile();
+    EXPECT_EQ(base::FieldText(back.ConfigurationName), u"Default");
+    EXPECT_EQ(base::FieldText(back.block.psk), std::u16string(64, u'e'));
+    EXPECT_EQ(back.block.keyFormat, kKeyPskHex);
+    EXPECT_EQ(profiles::CurrentProfileName(), u"Default");
 }
 
 } // namespace
