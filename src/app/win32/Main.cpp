@@ -1,11 +1,29 @@
-// Entry point of KTVA7700v2.exe. The start-up sequence arrives with the application object; until
-// then the program shows its message dialog so the install tree can be tried end to end.
+// Entry point of KTVA7700v2.exe: binds the wireless service library while the program initialises,
+// wires the Windows implementations into the application object and runs it.
 #include <windows.h>
 
-#include "app/CSysMessageYesDlg.h"
+#include "app/CNetUIApp.h"
+#include "app/CNetUIDlg.h"
+#include "app/CommandLine.h"
+#include "app/ServiceLibraryBinding.h"
 #include "base/Trace.h"
+#include "controls/win32/CMarkupStatic.h"
+#include "platform/win32/WinAppPlatform.h"
+#include "platform/win32/WinClock.h"
+#include "platform/win32/WinNamedObjects.h"
+#include "platform/win32/WinProcesses.h"
+#include "platform/win32/WinRegistry.h"
 #include "platform/win32/WinText.h"
 #include "ui/win32/DialogWindow.h"
+
+namespace {
+
+// The library is bound during static initialisation and released when the process ends; the order of
+// these two definitions is the order of their construction.
+platform::win32::WinDynamicLibraries s_libraries;
+ServiceLibraryBinding s_binding(s_libraries);
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     base::SetTraceSink([](std::u16string_view line) {
@@ -14,7 +32,32 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         OutputDebugStringW(platform::win32::W(text));
     });
     ui::win32::InitControls();
-    CSysMessageYesDlg dialog;
-    dialog.m_message = u"Reinstall/Upgrade complete.";
-    return ui::win32::DialogWindow::RunModal(instance, nullptr, dialog) == ui::kIdOk ? 0 : 1;
+    CMarkupStatic::Register(instance);
+
+    platform::win32::WinRegistry registry;
+    platform::win32::WinSystemInfo system;
+    platform::win32::WinFileSystem files;
+    platform::win32::WinNamedObjects namedObjects;
+    platform::win32::WinServiceManager services;
+    platform::win32::WinClock clock;
+    platform::win32::WinProcesses processes;
+    platform::win32::WinWindowManager windows;
+    platform::win32::WinUsbDevices devices;
+
+    AppUi ui;
+    ui.showMessage = [](std::u16string_view text, std::u16string_view caption, uint32_t style) {
+        std::u16string t(text), c(caption);
+        return MessageBoxW(nullptr, platform::win32::W(t), platform::win32::W(c), style | MB_SETFOREGROUND);
+    };
+    ui.runModal = [instance](ui::Dialog& dialog) {
+        return ui::win32::DialogWindow::RunModal(instance, nullptr, dialog);
+    };
+    ui.runMainWindow = [instance](CNetUIApp& app) {
+        CNetUIDlg mainWindow(&app);
+        return ui::win32::DialogWindow::RunModal(instance, nullptr, mainWindow);
+    };
+
+    CNetUIApp app({registry, system, files, namedObjects, services, clock, processes, windows, devices},
+                  std::move(ui), s_binding.Kernel(), s_binding.FailureMessage());
+    return app.Run(ArgumentsOf(system.CommandLine()));
 }

@@ -1,0 +1,38 @@
+// Questions about the running system and process that start-up asks once.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// The platform ids of the version query.
+constexpr uint32_t kPlatformWin32s = 0;
+constexpr uint32_t kPlatformWindows9x = 1;
+constexpr uint32_t kPlatformNt = 2;
+
+struct OsVersion {
+    bool queried = false; // false: the query failed
+    uint32_t platformId = 0;
+    uint32_t major = 0;
+    uint32_t minor = 0;
+};
+
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+    virtual OsVersion Version() = 0;
+    // Whether this process runs under 32-bit emulation on 64-bit Windows; no when the query is absent.
+    virtual bool IsWow64() = 0;
+    // The network user database's privilege level of the current user is the administrator level.
+    virtual bool IsAdministrator() = 0;
+    // Full path of the running program file (at most 260 units).
+    virtual std::u16string ModulePath() = 0;
+    // The whole process command line, program name included.
+    virtual std::u16string CommandLine() = 0;
+    virtual void SetThreadLocale(uint32_t localeId) = 0;
+    // Through "SetThreadUILanguage" looked up by name; false when the lookup finds nothing.
+    virtual bool SetThreadUiLanguage(uint32_t languageId) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,63 @@
+#include "platform/win32/WinText.h"
+
+#include <cstdio>
+
+#include "platform/win32/WinAppPlatform.h"
+
+namespace platform::win32 {
+
+bool WinFileSystem::DeleteFolderTree(std::u16string_view folder) {
+    std::u16string base(folder);
+    while (!base.empty() && (base.back() == u'\\' || base.back() == u'/')) {
+        base.pop_back();
+    }
+    if (base.empty()) {
+        return false;
+    }
+    bool complete = true;
+    std::u16string pattern = base + u"\\*.*";
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(W(pattern), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::u16string name = U(found.cFileName);
+            if (name == u"." || name == u"..") {
+                continue;
+            }
+            std::u16string path = base + u"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                // A link to a folder elsewhere is removed as a link, never followed.
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                    complete = RemoveDirectoryW(W(path)) && complete;
+                } else {
+                    complete = DeleteFolderTree(path) && complete;
+                }
+            } else {
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
+                    SetFileAttributesW(W(path), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+                }
+                complete = DeleteFileW(W(path)) && complete;
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    return RemoveDirectoryW(W(base)) && complete;
+}
+
+std::optional<std::vector<uint8_t>> WinFileSystem::ReadFile(std::u16string_view path) {
+    std::u16string p(path);
+    FILE* file = _wfopen(W(p), L"rb");
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes;
+    uint8_t chunk[4096];
+    size_t n = 0;
+    while ((n = fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    fclose(file);
+    return bytes;
+}
+
+} // namespace platform::win32

@@ -1,0 +1,173 @@
+#include "AppTestSupport.h"
+
+#include <chrono>
+
+#include "app/CInsterAdapterDlg.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeHost.h"
+#include "fakes/FakeUsbDevices.h"
+#include "fakes/FakeWindowManager.h"
+#include "res/AppIds.h"
+
+using apptest::AppTest;
+
+namespace {
+
+constexpr ui::Rect kDialogRect{200, 100, 600, 400};
+
+} // namespace
+
+class InsertAdapter : public AppTest {
+protected:
+    InsertAdapter() {
+        Store(u"VIDPID", u"VID_1234&PID_5678;VID_1234&PID_9999");
+        OsClass = kOsXp;
+    }
+    void Open() {
+        detectHost.Open();
+        host.Open();
+    }
+    void Next() { host.Click(ID_BUTTON_INSTERAPADTER_NEXT); }
+    void Tick(int count) {
+        for (int i = 0; i < count; ++i) {
+            host.FireTimer(CInsterAdapterDlg::kTimerDetect);
+        }
+    }
+
+    fakes::FakeUsbDevices devices;
+    fakes::FakeWindowManager windows;
+    fakes::FakeClock clock;
+    CInsterAdapterDlg dialog{devices, windows, clock};
+    fakes::FakeHost host{dialog, kDialogRect};
+    fakes::FakeHost detectHost{dialog.detectBox(), {0, 0, 100, 40}};
+};
+
+TEST_F(InsertAdapter, TextsAndTitleFromTheLanguageFileWithEnglishDefaults) {
+    disk.WriteLanguage("English",
+                       "[IDD_DIALOG_INSTER_ADAPTER]\nIDC_STATIC_INSTERAPADTER02=Press <B>Next</B>\\n!\n");
+    SelectLanguage();
+    Open();
+    EXPECT_EQ(host.Caption(), u"ORVELIN KTA7700 LINK WARDEN");
+    EXPECT_EQ(host.GetText(IDC_STATIC_INSTERAPADTER01),
+              u"Insert the wireless USB adapter into your laptop or desktop.");
+    EXPECT_EQ(host.GetText(IDC_STATIC_INSTERAPADTER02), u"Press <B>Next</B>\n!");
+    EXPECT_EQ(host.GetText(IDC_STATIC_INSTERAPADTER03),
+              u"Note:  You should leave your computer powered on while you insert the wireless USB adapter.");
+    EXPECT_EQ(host.GetText(ID_BUTTON_INSTERAPADTER_NEXT), u"&Next");
+    EXPECT_EQ(host.GetText(ID_BUTTON_INSTERAPADTER_CANCEL), u"&Cancel");
+    EXPECT_EQ(detectHost.GetText(IDC_STATIC_MESSAGE_DETECT_TEXT), u"Detecting adatper........");
+    ASSERT_EQ(host.modelessChildren.size(), 1u);
+    EXPECT_FALSE(detectHost.IsWindowVisible()) << "the detecting box starts hidden";
+    EXPECT_FALSE(host.TimerRunning(CInsterAdapterDlg::kTimerDetect));
+}
+
+TEST_F(InsertAdapter, NextStartsTheCountAndShowsTheBoxCentred) {
+    Open();
+    Next();
+    EXPECT_FALSE(host.IsEnabled(ID_BUTTON_INSTERAPADTER_NEXT));
+    EXPECT_TRUE(host.TimerRunning(CInsterAdapterDlg::kTimerDetect));
+    EXPECT_EQ(host.TimerInterval(CInsterAdapterDlg::kTimerDetect), 1000u);
+    EXPECT_TRUE(detectHost.IsWindowVisible());
+    EXPECT_EQ(detectHost.window(), (ui::Rect{350, 230, 450, 270}));
+}
+
+TEST_F(InsertAdapter, AtTick45TheAbsentAdapterIsReportedAndNextComesBack) {
+    Open();
+    Next();
+    Tick(44);
+    EXPECT_EQ(devices.enumerations, 0) << "no device test before tick 45";
+    EXPECT_TRUE(host.messageBoxes.empty());
+    Tick(1);
+    EXPECT_EQ(devices.enumerations, 1);
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(host.messageBoxes[0].text, u"The Orvelin KTVA2200 adapter is not found.");
+    EXPECT_EQ(host.messageBoxes[0].caption, u"Orvelin Link Warden");
+    EXPECT_TRUE(host.IsEnabled(ID_BUTTON_INSTERAPADTER_NEXT));
+    EXPECT_FALSE(detectHost.IsWindowVisible());
+    EXPECT_TRUE(host.TimerRunning(CInsterAdapterDlg::kTimerDetect))
+        << "a late arrival still closes the dialog";
+    Tick(10);
+    EXPECT_EQ(devices.enumerations, 1) << "after the message, no test while Next is enabled";
+    EXPECT_EQ(host.messageBoxes.size(), 1u);
+}
+
+TEST_F(InsertAdapter, APluggedButUnreportedAdapterKeepsTestingEveryTickAfter45) {
+    devices.devices = {{u"USB\\VID_1234&PID_9999&REV_0001", 0}};
+    Open();
+    Next();
+    Tick(48);
+    EXPECT_EQ(devices.enumerations, 4) << "ticks 45, 46, 47, 48";
+    EXPECT_TRUE(host.messageBoxes.empty());
+    EXPECT_FALSE(host.IsEnabled(ID_BUTTON_INSTERAPADTER_NEXT));
+    devices.devices.clear();
+    Tick(1);
+    EXPECT_EQ(host.messageBoxes.size(), 1u) << "unplugged after tick 45: reported at once";
+}
+
+TEST_F(InsertAdapter, NextAgainStartsANewCountOf45) {
+    Open();
+    Next();
+    Tick(45);
+    Next();
+    EXPECT_EQ(dialog.ticks(), 0);
+    Tick(44);
+    EXPECT_EQ(host.messageBoxes.size(), 1u);
+    Tick(1);
+    EXPECT_EQ(host.messageBoxes.size(), 2u);
+}
+
+TEST_F(InsertAdapter, ArrivalClosesWithOk) {
+    Open();
+    Next();
+    Tick(3);
+    DevicePresent = true;
+    Tick(1);
+    EXPECT_TRUE(host.ended());
+    EXPECT_EQ(host.result(), ui::kIdOk);
+    EXPECT_EQ(devices.enumerations, 0);
+}
+
+TEST_F(InsertAdapter, CancelClosesAsCancelled) {
+    Open();
+    host.Click(ID_BUTTON_INSTERAPADTER_CANCEL);
+    EXPECT_TRUE(host.ended());
+    EXPECT_EQ(host.result(), ui::kIdCancel);
+}
+
+TEST_F(InsertAdapter, MissingVidPidNeverFindsTheAdapter) {
+    registry.DeleteValue(platform::kHkeyLocalMachine, apptest::kAppKey, u"VIDPID");
+    devices.devices = {{u"USB\\VID_1234&PID_9999", 0}};
+    Open();
+    Next();
+    Tick(45);
+    EXPECT_EQ(host.messageBoxes.size(), 1u);
+}
+
+TEST_F(InsertAdapter, OnVistaWhileAssociatedTheDriverDialogIsBroughtForward) {
+    OsClass = kOsVista;
+    kernel.adapterConfig.associated = 1;
+    platform::WindowHandle driverDialog = windows.AddWindow(u"Microsoft Windows");
+    Open();
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (windows.Calls().empty() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    host.Destroy(); // joins the search thread
+    auto calls = windows.Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), std::make_pair(std::u16string(u"topmost"), driverDialog));
+}
+
+TEST_F(InsertAdapter, TheDriverDialogSearchRetriesUntilFoundAndStopsWithTheDialog) {
+    OsClass = kOsVista64;
+    kernel.adapterConfig.associated = 1;
+    Open();
+    while (windows.findCalls < 3) {
+        std::this_thread::yield();
+    }
+    host.Destroy();
+    EXPECT_GE(clock.TotalSlept(), 2000u) << "one retry a second";
+    for (const auto& call : windows.Calls()) {
+        EXPECT_NE(call.first, u"topmost");
+    }
+}
