@@ -60,6 +60,16 @@ TEST(BandloreFile, PackerOutputLoadsBackWithEveryKey) {
     }
 }
 
+TEST(BandloreFile, PackerRefusesListsItCannotStore) {
+    bandlore::DeviceBlock block;
+    EXPECT_NE(bandlore::ParseList("# nothing but comments\n\n", block), "");
+    block = {};
+    EXPECT_NE(bandlore::ParseList("USB\\VID_2F7C\nUSB\\VID_\xC3\xA9\n", block), "");
+    EXPECT_FALSE(bandlore::BuildBlock({std::string(200, 'n'), {"A"}}));
+    EXPECT_TRUE(bandlore::BuildBlock({std::string(199, 'n'), {"A"}}));
+    EXPECT_FALSE(bandlore::BuildBlock({"big", std::vector<std::string>(4000, std::string(16, 'P'))}));
+}
+
 TEST(BandloreFile, BuildsListFromTheBuildsOwnFile) {
     DeviceList list;
     ASSERT_EQ(LoadBandlore(std::filesystem::path(KT_BANDLORE_DAT).u16string(), list), kBandloreOk);
