@@ -8,6 +8,7 @@
 
 #include "base/Format.h"
 #include "base/Text.h"
+#include "base/Trace.h"
 #include "profiles/ProfileCodec.h"
 #include "profiles/StoreContext.h"
 
@@ -232,6 +233,7 @@ int LoadProfileTable(int useAlternateDefault) {
             continue;
         }
         if (!DeleteOrderValue(entry->name)) {
+            base::Trace(u"Profiles: the stale order value " + entry->name + u" could not be deleted");
             ++index;
             continue;
         }
@@ -331,6 +333,7 @@ int AddProfile(kernel::WirelessProfile& record) {
         if (!sameKeyExists) {
             DeleteProfileKey(name);
         }
+        base::Trace(u"Profiles: writing the profile \"" + std::u16string(name) + u"\" failed");
         return kAddWriteFailed;
     }
     return kAddAdded;
