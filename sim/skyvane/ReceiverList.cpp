@@ -36,31 +36,39 @@ size_t ReceiverList::Count() const {
     return m_receivers.size();
 }
 
+void ReceiverList::CallOne(kernel::INotificationReceiver* receiver,
+                           const std::function<void(kernel::INotificationReceiver&)>& event) {
+    {
+        std::lock_guard lock(m_mutex);
+        // Removed by an earlier receiver of this same event, or from another thread meanwhile.
+        if (std::find(m_receivers.begin(), m_receivers.end(), receiver) == m_receivers.end()) {
+            return;
+        }
+        m_inCall = receiver;
+        m_deliveringThread = std::this_thread::get_id();
+    }
+    event(*receiver);
+    {
+        std::lock_guard lock(m_mutex);
+        m_inCall = nullptr;
+    }
+    m_idle.notify_all();
+}
+
 void ReceiverList::Deliver(const std::function<void(kernel::INotificationReceiver&)>& event) {
     std::vector<kernel::INotificationReceiver*> snapshot;
     {
         std::lock_guard lock(m_mutex);
         snapshot = m_receivers;
-        m_deliveringThread = std::this_thread::get_id();
     }
     for (kernel::INotificationReceiver* receiver : snapshot) {
-        {
-            std::lock_guard lock(m_mutex);
-            // Removed by an earlier receiver of this same event, or from another thread meanwhile.
-            if (std::find(m_receivers.begin(), m_receivers.end(), receiver) == m_receivers.end()) {
-                continue;
-            }
-            m_inCall = receiver;
-        }
-        event(*receiver);
-        {
-            std::lock_guard lock(m_mutex);
-            m_inCall = nullptr;
-        }
-        m_idle.notify_all();
+        CallOne(receiver, event);
     }
-    std::lock_guard lock(m_mutex);
-    m_deliveringThread = std::thread::id();
+}
+
+void ReceiverList::DeliverTo(kernel::INotificationReceiver* receiver,
+                             const std::function<void(kernel::INotificationReceiver&)>& event) {
+    CallOne(receiver, event);
 }
 
 } // namespace skyvane

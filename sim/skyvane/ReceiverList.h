@@ -23,8 +23,14 @@ public:
 
     // Calls `event` for each receiver added before the call and not removed since.
     void Deliver(const std::function<void(kernel::INotificationReceiver&)>& event);
+    // The same for one receiver only, when it is still added.
+    void DeliverTo(kernel::INotificationReceiver* receiver,
+                   const std::function<void(kernel::INotificationReceiver&)>& event);
 
 private:
+    void CallOne(kernel::INotificationReceiver* receiver,
+                 const std::function<void(kernel::INotificationReceiver&)>& event);
+
     mutable std::mutex m_mutex;
     std::condition_variable m_idle;
     std::vector<kernel::INotificationReceiver*> m_receivers;

@@ -1,13 +1,20 @@
 #include "skyvane/SimKernel.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <future>
+#include <memory>
 
 #include "base/Format.h"
 #include "base/Text.h"
 #include "kernel/WpsRequest.h"
 
 namespace skyvane {
+
+namespace {
+constexpr int kAddReceiverWaitMs = 500;
+} // namespace
 
 SimKernel::SimKernel(KernelServices services, Dispatcher& dispatcher, ScenarioResult scenario)
     : m_services(std::move(services)), m_dispatcher(dispatcher) {
@@ -102,7 +109,32 @@ int32_t SimKernel::Start() {
 
 int32_t SimKernel::AddReceiver(kernel::INotificationReceiver* receiver) {
     m_log.Add(u"AddReceiver " + (receiver ? u"receiver" : std::u16string(u"null")));
-    return m_receivers.Add(receiver) ? 1 : 0;
+    if (!m_receivers.Add(receiver)) {
+        return 0;
+    }
+    bool present;
+    {
+        std::lock_guard lock(m_mutex);
+        present = m_world.adapter.present;
+    }
+    if (!present) {
+        return 1;
+    }
+    // A new receiver learns that the adapter is there the way it would learn of its arrival: the program
+    // knows the adapter is present only from this event. It is delivered before AddReceiver returns, so
+    // that start-up never mistakes a present adapter for a missing one; the wait is bounded in case the
+    // receiver's handler needs the very thread that is waiting here.
+    auto delivered = std::make_shared<std::promise<void>>();
+    std::future<void> done = delivered->get_future();
+    m_dispatcher.Post(0, [this, receiver, delivered] {
+        m_log.Add(u"event OnWKDeviceLoaded (to the new receiver)");
+        m_receivers.DeliverTo(receiver, [](kernel::INotificationReceiver& r) { r.OnWKDeviceLoaded(); });
+        delivered->set_value();
+    });
+    if (!m_dispatcher.OnDispatcherThread()) {
+        done.wait_for(std::chrono::milliseconds(kAddReceiverWaitMs));
+    }
+    return 1;
 }
 
 int32_t SimKernel::RemoveReceiver(kernel::INotificationReceiver* receiver) {

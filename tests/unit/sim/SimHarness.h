@@ -68,6 +68,8 @@ struct SimHarness {
         : kernel(Services(), dispatcher, Scenario(scenario)) {
         kernel.Start();
         kernel.AddReceiver(&events);
+        dispatcher.RunDue();
+        events.events.clear();
     }
     KernelServices Services() {
         KernelServices s;

@@ -151,6 +151,25 @@ TEST(SimKernelTest, UnplugStopsEverythingAndPlugSurveysOnItsOwn) {
     EXPECT_EQ(count, 0u);
 }
 
+TEST(SimKernelTest, ANewReceiverHearsOfAPresentAdapterOnlyItself) {
+    SimHarness h;
+    EventLog late;
+    ASSERT_EQ(h.kernel.AddReceiver(&late), 1);
+    h.dispatcher.RunDue();
+    EXPECT_EQ(late.events, (std::vector<std::pair<int, uint32_t>>{{0, 0}}));
+    EXPECT_TRUE(h.events.events.empty()) << "receivers added before do not hear it again";
+    EXPECT_EQ(h.kernel.AddReceiver(&late), 0) << "added once only";
+    h.kernel.RemoveReceiver(&late);
+
+    RunControlCommand(h.kernel, u"unplug");
+    h.dispatcher.RunDue();
+    EventLog absent;
+    h.kernel.AddReceiver(&absent);
+    h.dispatcher.RunDue();
+    EXPECT_TRUE(absent.events.empty()) << "no adapter, no arrival";
+    h.kernel.RemoveReceiver(&absent);
+}
+
 TEST(SimKernelTest, RegistryOperationsCreateKeysAndReportFailures) {
     SimHarness h;
     const uint32_t hklm = kernel::kHiveLocalMachine;

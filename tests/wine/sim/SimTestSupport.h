@@ -79,7 +79,11 @@ private:
 // Adds a recorder for the scope of a test.
 class Subscription {
 public:
-    explicit Subscription(Recorder& r) : m_r(r) { Kernel()->AddReceiver(&m_r); }
+    // The arrival notice every new receiver gets is cleared: tests look at what follows.
+    explicit Subscription(Recorder& r) : m_r(r) {
+        Kernel()->AddReceiver(&m_r);
+        m_r.Clear();
+    }
     ~Subscription() { Kernel()->RemoveReceiver(&m_r); }
     Subscription(const Subscription&) = delete;
     Subscription& operator=(const Subscription&) = delete;

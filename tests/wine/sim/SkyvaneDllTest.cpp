@@ -360,6 +360,16 @@ TEST_F(SkyvaneTest, HardwareButtonStartsItsOwnExchangeAndCancelReportsCode6) {
 
 TEST_F(SkyvaneTest, UnplugAndPlugReachTheReceiver) {
     LoadScenario(kQuick);
+    {
+        // The program learns that the adapter is there only from this event, and checks right after.
+        Recorder fresh;
+        ASSERT_EQ(Kernel()->AddReceiver(&fresh), 1);
+        auto first = fresh.Events();
+        ASSERT_EQ(first.size(), 1u) << "the arrival notice came before AddReceiver returned";
+        EXPECT_EQ(first[0].slot, 0);
+        EXPECT_NE(fresh.LastThread(), GetCurrentThreadId());
+        Kernel()->RemoveReceiver(&fresh);
+    }
     Subscription sub(rec);
     EXPECT_EQ(Control(L"unplug"), L"ok unplugged");
     ASSERT_TRUE(rec.WaitFor(1, 0));
