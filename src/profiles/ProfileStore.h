@@ -46,7 +46,8 @@ struct ProfileStoreConfig {
 };
 
 void ConfigureProfileStore(const ProfileStoreConfig& config);
-// The language change stores the old default profile again under the new name.
+// After a language change: the new language's names, with the previous default name as the alternate
+// (then RenameDefaultProfile stores the old default profile again under the new name).
 void SetDefaultProfileNames(std::u16string defaultName, std::u16string anyNetworkName,
                             std::u16string alternateDefaultName);
 std::u16string DefaultProfileName();
