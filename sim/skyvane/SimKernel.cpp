@@ -74,9 +74,11 @@ void SimKernel::LoadWorld(ScenarioResult scenario) {
     }
     bool wasPresent;
     bool nowPresent;
+    bool started;
     {
         std::lock_guard lock(m_mutex);
-        wasPresent = m_world.adapter.present && m_started;
+        wasPresent = m_world.adapter.present;
+        started = m_started;
         DropLinkLocked(false);
         EndWpsLocked();
         m_surveying = false;
@@ -85,13 +87,16 @@ void SimKernel::LoadWorld(ScenarioResult scenario) {
         m_world = std::move(scenario.world);
         nowPresent = m_world.adapter.present;
     }
+    if (!started) {
+        return;
+    }
     // A new world is a new adapter as far as the program can tell.
     if (wasPresent && !nowPresent) {
-        Emit(
-            0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
-    } else if (m_started) {
-        Emit(
-            0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
+        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
+    } else if (!wasPresent && nowPresent) {
+        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceLoaded(); }, u"OnWKDeviceLoaded");
+    } else if (nowPresent) {
+        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
     }
 }
 
@@ -334,7 +339,7 @@ std::u16string SimKernel::Plug() {
     // A freshly arrived adapter looks around on its own.
     std::lock_guard lock(m_mutex);
     if (UsableLocked()) {
-        BeginSurveyLocked(true);
+        BeginSurveyLocked();
     }
     return u"ok plugged";
 }

@@ -124,7 +124,7 @@ private:
     kernel::BssEntry EntryFor(const Network& n) const;
     void FillDefaults(kernel::ConnectionBlock& block) const;
     kernel::ConnectionBlock ResultFor(const Network& n) const;
-    void BeginSurveyLocked(bool own);
+    void BeginSurveyLocked();
     void DropLinkLocked(bool notify);
     void EndWpsLocked();
     uint32_t TickLocked() const;

@@ -49,8 +49,7 @@ bool SimKernel::InternetLocked() const {
     return m_world.internet && n != nullptr && n->internet && m_link == Link::Associated && m_hasAddress;
 }
 
-void SimKernel::BeginSurveyLocked(bool own) {
-    (void)own;
+void SimKernel::BeginSurveyLocked() {
     if (m_surveying) {
         return;
     }
@@ -89,7 +88,7 @@ int32_t SimKernel::StartSiteSurvey(uint32_t reserved) {
             0, [](kernel::INotificationReceiver& r) { r.OnWKSiteSurveyed(); }, u"OnWKSiteSurveyed");
         return 1;
     }
-    BeginSurveyLocked(false);
+    BeginSurveyLocked();
     return 1;
 }
 
@@ -146,7 +145,6 @@ void SimKernel::FinishAssociate(uint32_t generation, kernel::ConnectionBlock blo
     bool anyBssid =
         std::all_of(std::begin(block.BSSID), std::end(block.BSSID), [](uint8_t v) { return v == 0; });
     const Network* chosen = nullptr;
-    JoinResult verdict = JoinResult::WrongType;
     std::u16string tried;
     for (const Network& n : m_world.networks) {
         if (!InRange(n) || (!ssid.empty() && n.ssid != ssid) ||
@@ -159,16 +157,12 @@ void SimKernel::FinishAssociate(uint32_t generation, kernel::ConnectionBlock blo
         if (r == JoinResult::Joined && (chosen == nullptr || n.signal > chosen->signal)) {
             chosen = &n;
         }
-        if (chosen == nullptr) {
-            verdict = r;
-        }
     }
     if (chosen == nullptr) {
         m_link = Link::Idle;
         lock.unlock();
         Note(u"association with " + Quote(ssid) + u" failed:" +
              (tried.empty() ? u" no such network in range" : tried));
-        (void)verdict;
         Emit(
             0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
         return;

@@ -207,6 +207,13 @@ TEST(SimKernelTest, ControlCommandsAndScenarioLoading) {
     EXPECT_EQ(RunControlCommand(h.kernel, u"load missing.ini").rfind(u"error", 0), 0u);
     EXPECT_EQ(h.kernel.WorldCopy().networks.size(), 2u) << "an unreadable scenario changes nothing";
 
+    h.files[u"C:\\gone.ini"] = "[Adapter]\nPresent=0\n";
+    RunControlCommand(h.kernel, u"load C:\\gone.ini");
+    h.files[u"C:\\back.ini"] = "[Adapter]\nPresent=1\n";
+    RunControlCommand(h.kernel, u"load C:\\back.ini");
+    h.dispatcher.RunDue();
+    EXPECT_EQ(h.events.events, (std::vector<std::pair<int, uint32_t>>{{1, 0}, {0, 0}}))
+        << "a scenario without the adapter removes it, the next one brings it back";
     h.files[u"C:\\s.ini"] = "[Solo]\nChannel=99x\n";
     EXPECT_EQ(RunControlCommand(h.kernel, u"load C:\\s.ini"), u"ok loaded C:\\s.ini (1 problems, see log)");
     World w = h.kernel.WorldCopy();
