@@ -92,11 +92,14 @@ void SimKernel::LoadWorld(ScenarioResult scenario) {
     }
     // A new world is a new adapter as far as the program can tell.
     if (wasPresent && !nowPresent) {
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceRemoved(); }, u"OnWKDeviceRemoved");
     } else if (!wasPresent && nowPresent) {
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceLoaded(); }, u"OnWKDeviceLoaded");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKDeviceLoaded(); }, u"OnWKDeviceLoaded");
     } else if (nowPresent) {
-        Emit(0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
+        Emit(
+            0, [](kernel::INotificationReceiver& r) { r.OnWKAdapterChanged(); }, u"OnWKAdapterChanged");
     }
 }
 

@@ -134,6 +134,7 @@ private:
     // Scheduled steps.
     void FinishSurvey(uint32_t generation);
     void FinishAssociate(uint32_t generation, kernel::ConnectionBlock block);
+    const Network* StartAdHocLocked(const kernel::ConnectionBlock& block);
     void AssignAddress(uint32_t generation);
     void ReportInternet(uint32_t generation);
     void LinkTick(uint32_t generation);

@@ -30,7 +30,7 @@ std::vector<kernel::BssEntry> SimKernel::SurveyLocked() const {
         return list;
     }
     for (const Network& n : m_world.networks) {
-        if (InRange(n)) {
+        if (InRange(n) && !n.startedByAdapter) {
             list.push_back(EntryFor(n));
         }
     }
@@ -145,18 +145,26 @@ void SimKernel::FinishAssociate(uint32_t generation, kernel::ConnectionBlock blo
     bool anyBssid =
         std::all_of(std::begin(block.BSSID), std::end(block.BSSID), [](uint8_t v) { return v == 0; });
     const Network* chosen = nullptr;
+    bool sameNameInRange = false;
     std::u16string tried;
     for (const Network& n : m_world.networks) {
-        if (!InRange(n) || (!ssid.empty() && n.ssid != ssid) ||
+        // Without a name only networks that announce theirs can be found.
+        if (!InRange(n) || (ssid.empty() && n.hidden) || (!ssid.empty() && n.ssid != ssid) ||
             (!anyBssid && !std::equal(n.bssid.begin(), n.bssid.end(), block.BSSID))) {
             continue;
         }
+        sameNameInRange = sameNameInRange || !ssid.empty();
         JoinResult r = Judge(block, n);
         tried += u" " + Quote(n.ssid) + u":" + JoinResultName(r);
         // With no name given, any network that accepts the block will do; the strongest wins.
         if (r == JoinResult::Joined && (chosen == nullptr || n.signal > chosen->signal)) {
             chosen = &n;
         }
+    }
+    if (chosen == nullptr && block.NetworkConnectType == kernel::kNetworkAdHoc && !ssid.empty() &&
+        !sameNameInRange && anyBssid) {
+        // Nobody offers this ad-hoc network yet: the adapter starts it and waits for peers.
+        chosen = StartAdHocLocked(block);
     }
     if (chosen == nullptr) {
         m_link = Link::Idle;
@@ -182,6 +190,56 @@ void SimKernel::FinishAssociate(uint32_t generation, kernel::ConnectionBlock blo
     if (m_world.timing.link != 0) {
         m_dispatcher.Post(m_world.timing.link, [this, generation] { LinkTick(generation); });
     }
+}
+
+const Network* SimKernel::StartAdHocLocked(const kernel::ConnectionBlock& block) {
+    using namespace kernel;
+    Network n;
+    n.ssid = std::u16string(base::FieldText(block.ssid));
+    n.label = n.ssid;
+    n.networkType = kNetworkAdHoc;
+    // A locally administered address made from the adapter's own.
+    n.bssid = m_world.adapter.mac;
+    n.bssid[0] = static_cast<uint8_t>((n.bssid[0] | 0x02) & 0xFE);
+    n.bssid[5] = static_cast<uint8_t>(n.bssid[5] ^ 0xA5);
+    while (FindByBssid(m_world, n.bssid.data()) != nullptr) {
+        ++n.bssid[4];
+    }
+    bool fiveGhz = block.band == KWL_FLAG_BAND_5G || (block.adHocMode & KWL_FLAG_WIRELESS_MODE_802_11A);
+    n.channel = block.adHocChannel != 0 ? block.adHocChannel : static_cast<uint16_t>(fiveGhz ? 36 : 11);
+    n.radioModes = fiveGhz
+                       ? kRadio80211a
+                       : (block.adHocMode == KWL_FLAG_WIRELESS_MODE_802_11B ? kRadio80211b
+                                                                            : kRadio80211b | kRadio80211g);
+    n.signal = 100;
+    n.startedByAdapter = true;
+    n.internet = false;
+    n.address = {169, 254, m_world.adapter.mac[4],
+                 m_world.adapter.mac[5] == 0 ? uint8_t{1} : m_world.adapter.mac[5]};
+    n.mask = {255, 255, 0, 0};
+    n.gateway = {0, 0, 0, 0};
+    const uint32_t cipher = block.securityFlags & 0xFFFF;
+    if (cipher == kCipherWep && block.defaultKey <= 3) {
+        n.security = kBssWep;
+        n.key = std::u16string(base::FieldText(block.wepKeys[block.defaultKey]));
+    } else if (cipher & (kCipherTkip | kCipherAes)) {
+        n.security = (block.securityFlags & kAuthWpa2Psk) ? kBssWpa2Psk : kBssWpaPsk;
+        std::u16string_view psk = base::FieldText(block.psk);
+        if (block.keyFormat & kKeyPskHex) {
+            n.pskHex = std::u16string(psk);
+        } else {
+            n.passphrase = std::u16string(psk);
+        }
+    } else {
+        n.security = kBssOpen;
+    }
+    // Only a network the block itself could join is started; a key of the wrong form starts nothing.
+    if (Judge(block, n) != JoinResult::Joined) {
+        return nullptr;
+    }
+    Note(u"ad-hoc network " + Quote(n.ssid) + u" started on channel " + Dec(n.channel));
+    m_world.networks.push_back(std::move(n));
+    return &m_world.networks.back();
 }
 
 void SimKernel::AssignAddress(uint32_t generation) {
@@ -232,6 +290,8 @@ void SimKernel::LinkTick(uint32_t generation) {
 void SimKernel::DropLinkLocked(bool notify) {
     bool wasAssociated = m_link == Link::Associated;
     bool hadInternet = m_internetReported;
+    std::erase_if(m_world.networks,
+                  [&](const Network& n) { return n.startedByAdapter && n.bssid == m_linkBssid; });
     ++m_linkGeneration;
     m_link = Link::Idle;
     m_linkBssid = {};

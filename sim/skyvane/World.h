@@ -38,6 +38,7 @@ struct Network {
     std::array<uint8_t, 4> mask{255, 255, 255, 0};
     std::array<uint8_t, 4> gateway{};
     WpsBehaviour wps;
+    bool startedByAdapter = false; // an ad-hoc network this adapter started; gone when it leaves
 };
 
 struct Adapter {

@@ -49,37 +49,46 @@ void ControlPipeServer::Serve() {
                 continue;
             }
         }
-        BOOL connected = ConnectNamedPipe(pipe, nullptr) ? TRUE : (GetLastError() == ERROR_PIPE_CONNECTED);
-        if (connected) {
-            std::vector<char> request;
-            std::vector<char> chunk(4096);
-            for (;;) {
-                DWORD got = 0;
-                BOOL ok = ReadFile(pipe, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr);
-                request.insert(request.end(), chunk.begin(), chunk.begin() + got);
-                if (ok || GetLastError() != ERROR_MORE_DATA || request.size() > kMaxCommandBytes) {
-                    if (!ok && GetLastError() != ERROR_MORE_DATA) {
-                        request.clear();
-                    }
-                    break;
-                }
-            }
-            if (!request.empty() && request.size() <= kMaxCommandBytes) {
-                std::u16string command(request.size() / 2, u'\0');
-                std::memcpy(command.data(), request.data(), command.size() * 2);
-                while (!command.empty() && command.back() == 0) {
-                    command.pop_back();
-                }
-                std::u16string answer = m_handler(command);
-                DWORD written = 0;
-                WriteFile(pipe, answer.data(), static_cast<DWORD>(answer.size() * 2), &written, nullptr);
-                FlushFileBuffers(pipe);
-            }
-            DisconnectNamedPipe(pipe);
+        if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) {
+            // Each client on its own thread: one that connects and never writes must not keep the next
+            // command (or the test waiting for it) out.
+            std::thread([this, pipe] { Answer(pipe); }).detach();
+        } else {
+            CloseHandle(pipe);
         }
-        CloseHandle(pipe);
         pipe = INVALID_HANDLE_VALUE;
     }
+}
+
+void ControlPipeServer::Answer(HANDLE pipe) {
+    std::vector<char> request;
+    std::vector<char> chunk(4096);
+    bool complete = false;
+    while (request.size() <= kMaxCommandBytes) {
+        DWORD got = 0;
+        BOOL ok = ReadFile(pipe, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr);
+        request.insert(request.end(), chunk.begin(), chunk.begin() + got);
+        if (ok) {
+            complete = true;
+            break;
+        }
+        if (GetLastError() != ERROR_MORE_DATA) {
+            break;
+        }
+    }
+    if (complete && request.size() <= kMaxCommandBytes) {
+        std::u16string command(request.size() / 2, u'\0');
+        std::memcpy(command.data(), request.data(), command.size() * 2);
+        while (!command.empty() && command.back() == 0) {
+            command.pop_back();
+        }
+        std::u16string answer = m_handler(command);
+        DWORD written = 0;
+        WriteFile(pipe, answer.data(), static_cast<DWORD>(answer.size() * 2), &written, nullptr);
+        FlushFileBuffers(pipe);
+    }
+    DisconnectNamedPipe(pipe);
+    CloseHandle(pipe);
 }
 
 } // namespace skyvane::win32

@@ -1,10 +1,9 @@
 // The control pipe of the simulated adapter: a message-mode named pipe served by its own thread, one
-// command per connection, answered with the text of RunControlCommand.
+// command per connection (each answered on a thread of its own) with the text of RunControlCommand.
 #pragma once
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -20,6 +19,7 @@ public:
 
 private:
     void Serve();
+    void Answer(HANDLE pipe);
 
     std::u16string m_name;
     Handler m_handler;

@@ -253,3 +253,64 @@ TEST(SimKernelTest, LogQuotesEveryFieldAndStaysOneLinePerCall) {
 
 } // namespace
 } // namespace skyvane
+
+namespace skyvane {
+namespace {
+
+TEST(SimKernelTest, AnAdHocNetworkNobodyOffersIsStartedAndEndsWithTheLink) {
+    SimHarness h(u"[Peer]\nType=AdHoc\nBSSID=02:00:00:00:00:01\nSecurity=WEP\nKey=abcde\n");
+    kernel::ConnectionBlock b{};
+    h.kernel.InitConnectionBlock(&b);
+    b.NetworkConnectType = kernel::kNetworkAdHoc;
+    b.adHocChannel = 3;
+    Put(b.ssid, u"Party");
+    h.kernel.ConnectWithBlock(&b);
+    h.dispatcher.Advance(1000);
+    kernel::ConnectionStatus status{};
+    h.kernel.ReadConnection(&status);
+    ASSERT_EQ(status.flags, kernel::kConnectionAssociated);
+    EXPECT_EQ(base::FieldText(status.ssid), u"Party");
+    EXPECT_EQ(status.channel, 3u);
+    EXPECT_EQ(status.bssid[0] & 0x03, 0x02) << "a locally administered, individual address";
+    kernel::IpInfo ip{};
+    h.kernel.ReadIpInfo(&ip);
+    EXPECT_EQ(ip.address[0], 169);
+    h.kernel.StartSiteSurvey(0);
+    h.dispatcher.Advance(1000);
+    kernel::BssEntry list[4];
+    uint32_t count = 4;
+    h.kernel.GetNetWorkList(list, &count);
+    EXPECT_EQ(count, 1u) << "the adapter does not hear its own network";
+    h.kernel.Disconnect();
+    EXPECT_EQ(h.kernel.WorldCopy().networks.size(), 1u) << "the started network ends with the link";
+
+    // An ad-hoc network in range with that name must be joined with its key, never shadowed.
+    Put(b.ssid, u"Peer");
+    b.securityFlags = kernel::kSecurityWep;
+    Put(b.wepKeys[0], u"abcdf");
+    h.kernel.ConnectWithBlock(&b);
+    h.dispatcher.Advance(1000);
+    h.kernel.ReadConnection(&status);
+    EXPECT_EQ(status.flags, kernel::kConnectionNotAssociated);
+    EXPECT_EQ(h.kernel.WorldCopy().networks.size(), 1u);
+}
+
+TEST(SimKernelTest, HiddenNetworksAreJoinedOnlyByName) {
+    SimHarness h(u"[Secret]\nHidden=1\nBSSID=00:00:00:00:00:07\nSecurity=None\n");
+    kernel::ConnectionBlock b{};
+    h.kernel.InitConnectionBlock(&b);
+    h.kernel.ConnectWithBlock(&b);
+    h.dispatcher.Advance(1000);
+    kernel::ConnectionStatus status{};
+    h.kernel.ReadConnection(&status);
+    EXPECT_EQ(status.flags, kernel::kConnectionNotAssociated);
+    Put(b.ssid, u"Secret");
+    h.kernel.ConnectWithBlock(&b);
+    h.dispatcher.Advance(1000);
+    h.kernel.ReadConnection(&status);
+    EXPECT_EQ(status.flags, kernel::kConnectionAssociated);
+    EXPECT_EQ(base::FieldText(status.ssid), u"Secret");
+}
+
+} // namespace
+} // namespace skyvane

@@ -75,10 +75,10 @@ std::wstring Control(const std::wstring& command) {
     Kernel();
     static std::vector<wchar_t> answer(4 * 1024 * 1024);
     DWORD read = 0;
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
         if (CallNamedPipeW(PipeName().c_str(), const_cast<wchar_t*>(command.c_str()),
                            static_cast<DWORD>(command.size() * sizeof(wchar_t)), answer.data(),
-                           static_cast<DWORD>(answer.size() * sizeof(wchar_t)), &read, 5000)) {
+                           static_cast<DWORD>(answer.size() * sizeof(wchar_t)), &read, 1000)) {
             return std::wstring(answer.data(), read / sizeof(wchar_t));
         }
         Sleep(50);

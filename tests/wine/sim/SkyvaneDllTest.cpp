@@ -447,6 +447,19 @@ TEST_F(SkyvaneTest, SkyctlLogShowsWhatTheProgramSent) {
     EXPECT_NE(RunTool(L"skyctl.exe", L"--pipe " + PipeName() + L" frobnicate", out), 0) << out;
 }
 
+TEST_F(SkyvaneTest, ASilentClientDoesNotBlockTheControlPipe) {
+    Kernel();
+    HANDLE idle =
+        CreateFileW(PipeName().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(idle, INVALID_HANDLE_VALUE) << GetLastError();
+    std::wstring answer = Control(L"status");
+    EXPECT_EQ(answer.rfind(L"present=", 0), 0u) << answer;
+    CloseHandle(idle);
+    std::string out;
+    EXPECT_EQ(RunTool(L"skyctl.exe", L"--pipe \\\\.\\pipe\\Skyvane.Nobody status", out), 2) << out;
+    EXPECT_NE(out.find("no simulated adapter"), std::string::npos) << out;
+}
+
 TEST_F(SkyvaneTest, BadScenarioIsNamedInTheLogAndTheBuiltInValuesStandIn) {
     Control(L"clearlog");
     LoadScenario(kQuick + "[Adapter]\nMAC=zz:zz\n[Odd]\nBSSID=00:11:22:33:44:50\nChannel=abc\nSignal=300\n");
