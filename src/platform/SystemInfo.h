@@ -22,7 +22,8 @@ class SystemInfo {
 public:
     virtual ~SystemInfo() = default;
     virtual OsVersion Version() = 0;
-    // Whether this process runs under 32-bit emulation on 64-bit Windows; no when the query is absent.
+    // Whether Windows is 64-bit: for the 32-bit program, whether it runs under 32-bit emulation (no when
+    // the query is absent); a 64-bit build answers yes.
     virtual bool IsWow64() = 0;
     // The network user database's privilege level of the current user is the administrator level.
     virtual bool IsAdministrator() = 0;

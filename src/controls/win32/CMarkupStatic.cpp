@@ -45,6 +45,11 @@ HFONT CreateStyleFont(const LOGFONTW& base, const MarkupStyle& style) {
     font.lfUnderline = style.IsUnderline() ? TRUE : font.lfUnderline;
     font.lfStrikeOut = style.IsStrike() ? TRUE : font.lfStrikeOut;
     std::u16string face = style.IsCode() ? u"Courier New" : style.face;
+    // The dialogs' "MS Shell Dlg" still maps to the old bitmap-era sans serif, which has no bold to
+    // show; its successor has every weight the mark-up asks for.
+    if (face.empty() && lstrcmpiW(base.lfFaceName, L"MS Shell Dlg") == 0) {
+        face = u"MS Shell Dlg 2";
+    }
     if (!face.empty()) {
         lstrcpynW(font.lfFaceName, W(face), LF_FACESIZE);
     }

@@ -33,6 +33,12 @@ OsVersion WinSystemInfo::Version() {
 }
 
 bool WinSystemInfo::IsWow64() {
+    // The question stands for "is this 64-bit Windows": the 32-bit program asks the emulation layer, a
+    // 64-bit build runs on nothing else. Answering no there would pick the 32-bit driver tool and
+    // delete the 64-bit driver folder.
+    if constexpr (sizeof(void*) == 8) {
+        return true;
+    }
     using IsWow64Function = BOOL(WINAPI*)(HANDLE, PBOOL);
     auto isWow64 = KernelFunction<IsWow64Function>("IsWow64Process");
     BOOL result = FALSE;

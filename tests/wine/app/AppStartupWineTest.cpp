@@ -1,0 +1,397 @@
+// KTVA7700v2.exe started for real under Wine, from a private copy of the install tree, with the
+// stand-in service library and the WSKTVA7700 service of the session: single instance, the close and
+// profile hand-over switches, the clear stops (library, service) and the first-run duties.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+constexpr wchar_t kAppKey[] = L"Software\\Orvelin\\KTVA7700v2";
+constexpr wchar_t kMainTitle[] = L"Orvelin KTVA7700v2 Link Warden";
+// Window captions match without regard to case, so this one must differ from the main title in more than
+// case.
+constexpr wchar_t kInsertTitle[] = L"ORVELIN KTVA7700v2 - INSERT ADAPTER";
+constexpr int kStatusText = 1000;
+constexpr int kNextButton = 1172;
+constexpr int kInsertText01 = 1173;
+
+std::wstring Env(const wchar_t* name) {
+    wchar_t buffer[2048] = {};
+    DWORD n = GetEnvironmentVariableW(name, buffer, 2048);
+    return n > 0 && n < 2048 ? std::wstring(buffer, n) : std::wstring();
+}
+
+std::wstring WindowsPath(std::wstring path) {
+    if (!path.empty() && path[0] == L'/') {
+        for (auto& c : path) {
+            if (c == L'/') {
+                c = L'\\';
+            }
+        }
+        path = L"Z:" + path;
+    }
+    if (!path.empty() && path.back() != L'\\') {
+        path += L'\\';
+    }
+    return path;
+}
+
+std::wstring Dist() {
+    return WindowsPath(Env(L"KT_DIST_DIR"));
+}
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (condition()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return condition();
+}
+
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, int milliseconds) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindWindowW(className, caption)) != nullptr; }, milliseconds);
+    return found;
+}
+
+std::wstring ControlText(HWND window, int id) {
+    wchar_t text[1024] = {};
+    SendMessageW(GetDlgItem(window, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::wstring ReadAppValue(const wchar_t* name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kAppKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key) !=
+        ERROR_SUCCESS) {
+        return L"<none>";
+    }
+    wchar_t text[512] = {};
+    DWORD size = sizeof text - sizeof(wchar_t);
+    DWORD type = 0;
+    LONG result = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && type == REG_SZ ? std::wstring(text) : std::wstring(L"<none>");
+}
+
+void WriteAppValue(const wchar_t* name, const wchar_t* text) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kAppKey, 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_32KEY,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+void DeleteAppValue(const wchar_t* name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kAppKey, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, &key) ==
+        ERROR_SUCCESS) {
+        RegDeleteValueW(key, name);
+        RegCloseKey(key);
+    }
+}
+
+std::string ReadText(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Saves what the screen shows of a window as a 24-bit bitmap file.
+bool CaptureWindow(HWND window, const std::wstring& path) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    int stride = ((width * 3) + 3) & ~3;
+    std::string pixels(static_cast<size_t>(stride * height), '\0');
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    return out.good();
+}
+
+class Program {
+public:
+    Program(const std::wstring& exe, const std::wstring& arguments) {
+        std::wstring command = L"\"" + exe + L"\" " + arguments;
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        m_started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &si, &m_info) != FALSE;
+    }
+    ~Program() {
+        if (m_started) {
+            if (WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(m_info.hProcess, 99);
+                WaitForSingleObject(m_info.hProcess, 5000);
+            }
+            CloseHandle(m_info.hThread);
+            CloseHandle(m_info.hProcess);
+        }
+    }
+    bool started() const { return m_started; }
+    bool Running() const { return m_started && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT; }
+    // The exit code, or -1 when it does not end in time.
+    int Wait(int milliseconds) {
+        if (WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(milliseconds)) != WAIT_OBJECT_0) {
+            return -1;
+        }
+        DWORD code = 0;
+        GetExitCodeProcess(m_info.hProcess, &code);
+        return static_cast<int>(code);
+    }
+
+private:
+    PROCESS_INFORMATION m_info{};
+    bool m_started = false;
+};
+
+class AppStartup : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(Dist().empty()) << "KT_DIST_DIR is not set";
+        ASSERT_NE(GetFileAttributesW((Dist() + L"KTVA7700v2.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        static int counter = 0;
+        m_folder = std::wstring(temp) + L"kt_app_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                   std::to_wstring(counter++) + L"\\";
+        CreateDirectoryW(m_folder.c_str(), nullptr);
+        CreateDirectoryW((m_folder + L"Language").c_str(), nullptr);
+        CreateDirectoryW((m_folder + L"Language\\English").c_str(), nullptr);
+        Copy(L"KTVA7700v2.exe");
+        Copy(L"Skyvane.dll");
+        Copy(L"Product.ini");
+        Copy(L"Language\\English\\English.lng");
+        // The driver data tool's place is taken by a program that records how it was started.
+        CopyFileW((Dist() + L"setup.exe").c_str(), (m_folder + L"DrvSeed64.exe").c_str(), FALSE);
+
+        m_pipe = L"\\\\.\\pipe\\KtAppTest" + std::to_wstring(GetCurrentProcessId());
+        SetEnvironmentVariableW(L"SKYVANE_PIPE", m_pipe.c_str());
+        UseScenario(true);
+
+        DeleteAppValue(L"ChangeProfile");
+        DeleteAppValue(L"Upgread");
+        WriteAppValue(L"FirstRun", L"255");
+        WriteAppValue(L"VIDPID", L"VID_1234&PID_9999");
+    }
+
+    void TearDown() override {
+        SetEnvironmentVariableW(L"SKYVANE_SCENARIO", nullptr);
+        SetEnvironmentVariableW(L"SKYVANE_PIPE", nullptr);
+    }
+
+    void Copy(const std::wstring& name) {
+        ASSERT_TRUE(CopyFileW((Dist() + name).c_str(), (m_folder + name).c_str(), FALSE))
+            << "copy of " << name.size();
+    }
+
+    void UseScenario(bool adapterPresent) {
+        std::wstring path = m_folder + L"world.ini";
+        std::ofstream out(std::filesystem::path(path), std::ios::binary);
+        out << "[World]\r\nInternet=1\r\nScanDelay=200\r\n[Adapter]\r\nPresent=" << (adapterPresent ? 1 : 0)
+            << "\r\nMAC=00:1C:7E:5A:77:00\r\n[HomeNet]\r\nSSID=Home Net\r\nChannel=6\r\nSecurity=None\r\n";
+        out.close();
+        SetEnvironmentVariableW(L"SKYVANE_SCENARIO", path.c_str());
+    }
+
+    std::wstring Exe() const { return m_folder + L"KTVA7700v2.exe"; }
+
+    int Skyctl(const std::wstring& command) {
+        Program tool(Dist() + L"skyctl.exe", L"--pipe " + m_pipe + L" " + command);
+        return tool.Wait(20000);
+    }
+
+    // A first copy that has reached its main window.
+    std::unique_ptr<Program> StartRunningCopy() {
+        auto first = std::make_unique<Program>(Exe(), L"");
+        EXPECT_TRUE(first->started());
+        EXPECT_NE(WaitForWindow(nullptr, kMainTitle, 30000), nullptr) << "the main window did not appear";
+        return first;
+    }
+
+    std::wstring m_folder;
+    std::wstring m_pipe;
+};
+
+TEST_F(AppStartup, ASecondCopyEndsAtOnceWithExitCodeZero) {
+    auto first = StartRunningCopy();
+    Program second(Exe(), L"");
+    EXPECT_EQ(second.Wait(10000), 0);
+    EXPECT_TRUE(first->Running()) << "the first copy must be untouched";
+}
+
+TEST_F(AppStartup, CloseSwitchClosesTheRunningCopy) {
+    auto first = StartRunningCopy();
+    Program closer(Exe(), L"-c");
+    EXPECT_EQ(closer.Wait(10000), 0);
+    EXPECT_EQ(first->Wait(10000), 0) << "the running copy did not close";
+}
+
+TEST_F(AppStartup, SetProfileHandsTheNameToTheRunningCopy) {
+    auto first = StartRunningCopy();
+    HWND main = FindWindowW(nullptr, kMainTitle);
+    Program second(Exe(), L"-SETPROFILE   Home Net ");
+    EXPECT_EQ(second.Wait(20000), 0);
+    EXPECT_EQ(ReadAppValue(L"ChangeProfile"), L"Home Net");
+    EXPECT_TRUE(WaitFor([&] { return ControlText(main, kStatusText) == L"ChangeProfile: Home Net"; }, 5000))
+        << "the running copy did not receive 0x812E";
+    EXPECT_TRUE(first->Running());
+}
+
+TEST_F(AppStartup, MissingServiceLibraryStopsWithAClearMessage) {
+    DeleteFileW((m_folder + L"Skyvane.dll").c_str());
+    Program program(Exe(), L"");
+    HWND box = WaitForWindow(L"#32770", L"Orvelin Link Warden", 15000);
+    ASSERT_NE(box, nullptr) << "no message box";
+    std::wstring text = ControlText(box, 0xFFFF);
+    EXPECT_NE(text.find(L"Skyvane.dll"), std::wstring::npos);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(program.Wait(10000), 1);
+    EXPECT_EQ(FindWindowW(nullptr, kMainTitle), nullptr);
+}
+
+TEST_F(AppStartup, UpgradeNoticeShowsOnce) {
+    WriteAppValue(L"Upgread", L"1");
+    {
+        Program program(Exe(), L"");
+        HWND box = WaitForWindow(L"#32770", L"Orvelin Wireless Adapter", 30000);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(ControlText(box, 0xFFFF), L"Reinstall/Upgrade complete.");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        HWND main = WaitForWindow(nullptr, kMainTitle, 15000);
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(ReadAppValue(L"Upgread"), L"0");
+        PostMessageW(main, 0x8069, 0, 0);
+        EXPECT_EQ(program.Wait(10000), 0);
+    }
+    Program again(Exe(), L"");
+    ASSERT_NE(WaitForWindow(nullptr, kMainTitle, 30000), nullptr);
+    EXPECT_EQ(FindWindowW(L"#32770", L"Orvelin Wireless Adapter"), nullptr) << "the notice came twice";
+}
+
+TEST_F(AppStartup, FirstRunDoneSkipsTheAdapterDialogAndTheDriverTool) {
+    UseScenario(false);
+    auto first = StartRunningCopy();
+    EXPECT_EQ(FindWindowW(nullptr, kInsertTitle), nullptr);
+    EXPECT_EQ(GetFileAttributesW((m_folder + L"setup-commands.log").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(AppStartup, FirstRunWithoutTheAdapterWaitsForItThenStartsTheDriverTool) {
+    DeleteAppValue(L"FirstRun");
+    UseScenario(false);
+    Program program(Exe(), L"");
+    HWND dialog = WaitForWindow(nullptr, kInsertTitle, 30000);
+    ASSERT_NE(dialog, nullptr) << "the insert-adapter dialog did not appear";
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(dialog) != FALSE; }, 5000));
+    EXPECT_EQ(ControlText(dialog, kInsertText01),
+              L"<B>Insert the wireless USB adapter</B> into your laptop or desktop.");
+    Sleep(500); // let the mark-up controls paint before the picture is taken
+    std::wstring shots = WindowsPath(Env(L"KT_SCREENSHOT_DIR"));
+    if (shots.size() > 1) {
+        EXPECT_TRUE(CaptureWindow(dialog, shots + L"insert-adapter.bmp"));
+    }
+    EXPECT_EQ(ReadAppValue(L"FirstRun"), L"<none>");
+
+    SendMessageW(GetDlgItem(dialog, kNextButton), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kNextButton)) == FALSE; }, 2000));
+    EXPECT_EQ(Skyctl(L"plug"), 0);
+    EXPECT_TRUE(WaitFor([&] { return IsWindow(dialog) == FALSE; }, 10000)) << "the dialog did not close";
+    ASSERT_NE(WaitForWindow(nullptr, kMainTitle, 15000), nullptr);
+    EXPECT_TRUE(WaitFor(
+        [&] { return ReadText(m_folder + L"setup-commands.log").find("EU -0") != std::string::npos; }, 10000))
+        << "driver tool started with: " << ReadText(m_folder + L"setup-commands.log");
+    EXPECT_EQ(ReadAppValue(L"FirstRun"), L"255");
+}
+
+TEST_F(AppStartup, CancelledAdapterDialogEndsAndAsksAgainNextTime) {
+    DeleteAppValue(L"FirstRun");
+    UseScenario(false);
+    Program program(Exe(), L"");
+    HWND dialog = WaitForWindow(nullptr, kInsertTitle, 30000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(dialog) != FALSE; }, 5000));
+    SendMessageW(GetDlgItem(dialog, 1171), BM_CLICK, 0, 0);
+    EXPECT_EQ(program.Wait(10000), 0);
+    EXPECT_EQ(ReadAppValue(L"FirstRun"), L"<none>");
+    EXPECT_EQ(GetFileAttributesW((m_folder + L"setup-commands.log").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Last: takes the session's service away and puts it back.
+TEST_F(AppStartup, UninstalledServiceShowsFailedToRunService) {
+    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    ASSERT_NE(manager, nullptr);
+    SC_HANDLE service = OpenServiceW(manager, L"WSKTVA7700", SERVICE_ALL_ACCESS);
+    ASSERT_NE(service, nullptr) << "the session has no WSKTVA7700 service";
+    SERVICE_STATUS status{};
+    ControlService(service, SERVICE_CONTROL_STOP, &status);
+    ASSERT_TRUE(DeleteService(service));
+    CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    WaitFor(
+        [] {
+            SC_HANDLE m = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
+            SC_HANDLE s = OpenServiceW(m, L"WSKTVA7700", SERVICE_QUERY_STATUS);
+            if (s != nullptr) {
+                CloseServiceHandle(s);
+            }
+            CloseServiceHandle(m);
+            return s == nullptr;
+        },
+        10000);
+
+    {
+        Program program(Exe(), L"");
+        HWND box = WaitForWindow(L"#32770", L"Message", 30000);
+        EXPECT_NE(box, nullptr);
+        if (box != nullptr) {
+            EXPECT_EQ(ControlText(box, 0xFFFF), L"Failed to run Service");
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        EXPECT_EQ(program.Wait(10000), 0);
+        EXPECT_EQ(FindWindowW(nullptr, kMainTitle), nullptr);
+    }
+
+    Program reinstall(Dist() + L"WSKTVA7700.exe", L"install");
+    EXPECT_EQ(reinstall.Wait(60000), 0) << "the service could not be put back";
+}
+
+} // namespace
