@@ -171,3 +171,18 @@ TEST_F(InsertAdapter, TheDriverDialogSearchRetriesUntilFoundAndStopsWithTheDialo
         EXPECT_NE(call.first, u"topmost");
     }
 }
+
+TEST_F(InsertAdapter, DetectBoxFormsAndTheirTexts) {
+    disk.WriteLanguage("English", "[IDD_DLG_CONNECTWIZARD_PLEASEWAIT]\n10000=\\n\\nBitte warten...\n");
+    SelectLanguage();
+    CDetectDlg wait;
+    wait.m_form = CDetectDlg::kFormPleaseWait;
+    fakes::FakeHost waitHost(wait);
+    waitHost.Open();
+    EXPECT_EQ(wait.TemplateId(), IDD_DIALOG_MESSAGE_DETECT);
+    EXPECT_EQ(waitHost.GetText(IDC_STATIC_MESSAGE_DETECT_TEXT), u"\n\nBitte warten...");
+
+    CDetectDlg closed;
+    closed.ShowBox(true); // no window yet: nothing happens
+    closed.CentreOver(kDialogRect);
+}
