@@ -67,6 +67,9 @@ void CInsterAdapterDlg::OnInit() {
 }
 
 void CInsterAdapterDlg::SearchDriverDialog() {
+    if (platform::SystemInfo* system = AppSystem()) {
+        system->LowerCurrentThreadPriority();
+    }
     while (!m_stopSearch) {
         platform::WindowHandle dialog = m_windows.FindTopWindow(kDriverDialogCaption);
         if (dialog != 0) {

@@ -34,6 +34,8 @@ public:
     virtual void SetThreadLocale(uint32_t localeId) = 0;
     // Through "SetThreadUILanguage" looked up by name; false when the lookup finds nothing.
     virtual bool SetThreadUiLanguage(uint32_t languageId) = 0;
+    // The calling thread gives way to everything else (helpers that only poll).
+    virtual void LowerCurrentThreadPriority() = 0;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // recorded.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ public:
         return hasUiLanguageCall;
     }
 
+    void LowerCurrentThreadPriority() override { ++lowered; }
+
+    std::atomic<int> lowered{0};
     platform::OsVersion version{true, platform::kPlatformNt, 5, 1}; // XP
     bool wow64 = false;
     bool administrator = true;

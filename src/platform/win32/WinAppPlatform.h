@@ -26,6 +26,7 @@ public:
     std::u16string CommandLine() override;
     void SetThreadLocale(uint32_t localeId) override;
     bool SetThreadUiLanguage(uint32_t languageId) override;
+    void LowerCurrentThreadPriority() override;
 };
 
 class WinFileSystem final : public FileSystem {

@@ -88,4 +88,8 @@ bool WinSystemInfo::SetThreadUiLanguage(uint32_t languageId) {
     return true;
 }
 
+void WinSystemInfo::LowerCurrentThreadPriority() {
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+}
+
 } // namespace platform::win32

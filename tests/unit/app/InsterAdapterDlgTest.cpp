@@ -1,10 +1,12 @@
 #include "AppTestSupport.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "app/CInsterAdapterDlg.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeHost.h"
+#include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUsbDevices.h"
 #include "fakes/FakeWindowManager.h"
 #include "res/AppIds.h"
@@ -146,6 +148,8 @@ TEST_F(InsertAdapter, MissingVidPidNeverFindsTheAdapter) {
 TEST_F(InsertAdapter, OnVistaWhileAssociatedTheDriverDialogIsBroughtForward) {
     OsClass = kOsVista;
     kernel.adapterConfig.associated = 1;
+    fakes::FakeSystemInfo system;
+    SetAppSystem(&system);
     platform::WindowHandle driverDialog = windows.AddWindow(u"Microsoft Windows");
     Open();
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -156,6 +160,9 @@ TEST_F(InsertAdapter, OnVistaWhileAssociatedTheDriverDialogIsBroughtForward) {
     auto calls = windows.Calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back(), std::make_pair(std::u16string(u"topmost"), driverDialog));
+    EXPECT_EQ(system.lowered, 1) << "the search runs at the lowest priority";
+    EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const auto& c) { return c.first == u"front"; }))
+        << "the dialog itself stays where it is";
 }
 
 TEST_F(InsertAdapter, TheDriverDialogSearchRetriesUntilFoundAndStopsWithTheDialog) {
