@@ -15,6 +15,7 @@
 #include "res/AppIds.h"
 
 #include <chrono>
+#include <thread>
 
 using apptest::AppTest;
 
@@ -252,6 +253,45 @@ TEST_F(StartUp, CloseSwitchReachesTheRunningCopysWatcher) {
         EXPECT_EQ(posted[0].message, kMsgExitProgram);
     };
     first->app.Run(u"");
+}
+
+TEST_F(StartUp, ACloseRequestBeforeTheMainWindowWaitsForIt) {
+    StoreApp(u"FirstRun", u"255");
+    auto first = NewProcess();
+    platform::WindowHandle mainWindow = windows.AddWindow(u"main");
+    first->duringMainWindow = [&] {
+        auto closer = NewProcess();
+        EXPECT_EQ(closer->app.Run(u"-C"), 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        EXPECT_TRUE(windows.Posted().empty()) << "nothing to post to yet";
+        first->app.SetMainWindow(mainWindow);
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (windows.Posted().empty() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        auto posted = windows.Posted();
+        ASSERT_EQ(posted.size(), 1u) << "one request, one close message";
+        EXPECT_EQ(posted[0].message, kMsgExitProgram);
+    };
+    first->app.Run(u"");
+}
+
+TEST_F(StartUp, BusyMainWindowIsNotShownOnRequest) {
+    StoreApp(u"FirstRun", u"255");
+    auto p = NewProcess();
+    platform::WindowHandle mainWindow = windows.AddWindow(u"main");
+    p->duringMainWindow = [&] {
+        p->app.SetMainWindow(mainWindow);
+        p->app.SetMainWindowBusy(true);
+        auto show =
+            fakes::FakeNamedObjects(ns).OpenNamedEvent(CNetUIApp::ShowRequestEventName(u"KTVA7700v2"));
+        ASSERT_NE(show, nullptr);
+        show->Set();
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        EXPECT_TRUE(windows.Calls().empty());
+    };
+    p->app.Run(u"");
 }
 
 TEST_F(StartUp, ShowRequestShowsTheMainWindowUnlessItIsBusy) {

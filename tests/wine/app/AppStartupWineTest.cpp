@@ -194,6 +194,8 @@ protected:
         static int counter = 0;
         m_folder = std::wstring(temp) + L"kt_app_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
                    std::to_wstring(counter++) + L"\\";
+        std::error_code ignored;
+        std::filesystem::remove_all(std::filesystem::path(m_folder), ignored); // left by an earlier run
         CreateDirectoryW(m_folder.c_str(), nullptr);
         CreateDirectoryW((m_folder + L"Language").c_str(), nullptr);
         CreateDirectoryW((m_folder + L"Language\\English").c_str(), nullptr);
@@ -215,6 +217,8 @@ protected:
     }
 
     void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(std::filesystem::path(m_folder), ignored);
         SetEnvironmentVariableW(L"SKYVANE_SCENARIO", nullptr);
         SetEnvironmentVariableW(L"SKYVANE_PIPE", nullptr);
     }
@@ -287,6 +291,19 @@ TEST_F(AppStartup, MissingServiceLibraryStopsWithAClearMessage) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(program.Wait(10000), 1);
     EXPECT_EQ(FindWindowW(nullptr, kMainTitle), nullptr);
+}
+
+TEST_F(AppStartup, ALibraryWithoutTheExportStopsWithAClearMessage) {
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    ASSERT_TRUE(CopyFileW((std::wstring(system) + L"\\version.dll").c_str(),
+                          (m_folder + L"Skyvane.dll").c_str(), FALSE));
+    Program program(Exe(), L"");
+    HWND box = WaitForWindow(L"#32770", L"Orvelin Link Warden", 15000);
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_NE(ControlText(box, 0xFFFF).find(L"GetSkyvaneInstance"), std::wstring::npos);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(program.Wait(10000), 1);
 }
 
 TEST_F(AppStartup, UpgradeNoticeShowsOnce) {
