@@ -332,6 +332,18 @@ TEST_F(AppStartup, FirstRunDoneSkipsTheAdapterDialogAndTheDriverTool) {
     EXPECT_EQ(GetFileAttributesW((m_folder + L"setup-commands.log").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(AppStartup, FirstRunWithTheAdapterPresentOnlyStartsTheDriverToolHidden) {
+    DeleteAppValue(L"FirstRun");
+    auto first = StartRunningCopy();
+    EXPECT_EQ(FindWindowW(nullptr, kInsertTitle), nullptr);
+    EXPECT_TRUE(
+        WaitFor([&] { return ReadText(m_folder + L"setup-commands.log").find("EU -0") != std::string::npos; },
+                10000));
+    EXPECT_NE(ReadText(m_folder + L"setup-commands.log").find("DrvSeed64.exe"), std::string::npos)
+        << ReadText(m_folder + L"setup-commands.log");
+    EXPECT_EQ(ReadAppValue(L"FirstRun"), L"255");
+}
+
 TEST_F(AppStartup, FirstRunWithoutTheAdapterWaitsForItThenStartsTheDriverTool) {
     DeleteAppValue(L"FirstRun");
     UseScenario(false);
