@@ -342,10 +342,12 @@ void CNetUIApp::StopWatchers() {
 void CNetUIApp::CleanUp() {
     StopWatchers();
     // The library lives on until the binding is released; no event may reach this object after it.
-    if (m_receiverAdded && g_pnKernel != nullptr) {
-        g_pnKernel->RemoveReceiver(this);
+    if (m_receiverAdded && m_boundKernel != nullptr) {
+        m_boundKernel->RemoveReceiver(this);
         m_receiverAdded = false;
     }
+    // The binding unloads the library when the process ends; nothing may reach it through here after.
+    g_pnKernel = nullptr;
     m_programMutex.reset();
     m_instanceMutex.reset();
     m_closeEvent.reset();

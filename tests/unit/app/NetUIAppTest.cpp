@@ -117,6 +117,7 @@ TEST_F(StartUp, FirstRunOnXpAsksForTheAdapterStartsTheToolAndRunsTheMainWindow) 
     ASSERT_NE(start + 1, calls.end());
     EXPECT_EQ((start + 1)->rfind(u"AddReceiver", 0), 0u) << "AddReceiver follows Start";
     EXPECT_EQ(calls.back().rfind(u"RemoveReceiver", 0), 0u) << "no event may reach the ended application";
+    EXPECT_EQ(g_pnKernel, nullptr) << "cleared before the library is released";
     EXPECT_EQ(p->clock.TotalSlept(), 100u + 1000u);
 }
 
