@@ -1,6 +1,7 @@
 // Any bytes as the language file: every lookup and escape variant must stay inside the caller's
 // buffer (a sentinel behind it must survive) and terminate what it writes.
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,10 @@ std::filesystem::path Folder() {
     static std::filesystem::path folder = [] {
         auto path = std::filesystem::temp_directory_path() / ("kt_lang_fuzz_" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(Folder(), ignored);
+        });
         return path;
     }();
     return folder;
