@@ -1,8 +1,8 @@
 // Any bytes as the language file: every lookup and escape variant must stay inside the caller's
 // buffer (a sentinel behind it must survive) and terminate what it writes.
 #include <cstddef>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,17 +15,19 @@
 
 namespace {
 
-std::filesystem::path Folder() {
-    static std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("kt_lang_fuzz_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
+// Kept alive to the very end (never destroyed), so that the clean-up at exit can still use it.
+const std::filesystem::path& Folder() {
+    static const auto* folder = [] {
+        auto* path = new std::filesystem::path(std::filesystem::temp_directory_path() /
+                                               ("kt_lang_fuzz_" + std::to_string(::getpid())));
+        std::filesystem::create_directories(*path);
         std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(Folder(), ignored);
         });
         return path;
     }();
-    return folder;
+    return *folder;
 }
 
 void Check(uint32_t written, const char16_t* buffer, uint32_t size) {
