@@ -371,6 +371,26 @@ TEST_F(AppStartup, FirstRunWithoutTheAdapterWaitsForItThenStartsTheDriverTool) {
     EXPECT_EQ(ReadAppValue(L"FirstRun"), L"255");
 }
 
+// Takes the 45 seconds the dialog waits before it says that the adapter is not there.
+TEST_F(AppStartup, AnAdapterArrivingWhileTheNotFoundMessageIsOpenClosesBoth) {
+    DeleteAppValue(L"FirstRun");
+    UseScenario(false);
+    Program program(Exe(), L"");
+    HWND dialog = WaitForWindow(nullptr, kInsertTitle, 30000);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(dialog) != FALSE; }, 5000));
+    SendMessageW(GetDlgItem(dialog, kNextButton), BM_CLICK, 0, 0);
+    HWND box = WaitForWindow(L"#32770", L"Orvelin Link Warden", 70000);
+    ASSERT_NE(box, nullptr) << "no not-found message after 45 s";
+    EXPECT_EQ(ControlText(box, 0xFFFF), L"The Orvelin KTVA7700v2 adapter is not found.");
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kNextButton))) << "Next comes back with the message";
+    EXPECT_EQ(Skyctl(L"plug"), 0);
+    EXPECT_TRUE(WaitFor([&] { return IsWindow(box) == FALSE && IsWindow(dialog) == FALSE; }, 10000))
+        << "the message box or the dialog stayed open";
+    EXPECT_NE(WaitForWindow(nullptr, kMainTitle, 15000), nullptr) << "the dialog did not end with OK";
+    EXPECT_TRUE(WaitFor([&] { return ReadAppValue(L"FirstRun") == L"255"; }, 5000));
+}
+
 TEST_F(AppStartup, CancelledAdapterDialogEndsAndAsksAgainNextTime) {
     DeleteAppValue(L"FirstRun");
     UseScenario(false);
