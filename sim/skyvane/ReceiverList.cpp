@@ -25,10 +25,25 @@ bool ReceiverList::Remove(kernel::INotificationReceiver* receiver) {
     m_receivers.erase(it);
     // A receiver usually removes itself before it is destroyed; waiting here keeps a call in progress on
     // the library's thread from running into freed memory.
-    if (std::this_thread::get_id() != m_deliveringThread) {
+    if (std::this_thread::get_id() == m_deliveringThread) {
+        return true;
+    }
+    if (m_waitStep) {
+        std::function<void()> step = m_waitStep;
+        while (m_inCall == receiver) {
+            lock.unlock();
+            step();
+            lock.lock();
+        }
+    } else {
         m_idle.wait(lock, [&] { return m_inCall != receiver; });
     }
     return true;
+}
+
+void ReceiverList::SetWaitStep(std::function<void()> step) {
+    std::lock_guard lock(m_mutex);
+    m_waitStep = std::move(step);
 }
 
 size_t ReceiverList::Count() const {

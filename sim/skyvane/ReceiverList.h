@@ -21,6 +21,11 @@ public:
     bool Remove(kernel::INotificationReceiver* receiver);
     size_t Count() const;
 
+    // How a removing thread waits for a call in progress. The library on Windows services messages sent
+    // to the waiting thread meanwhile: a handler that sends its window a message would otherwise wait
+    // for the very thread that waits for it.
+    void SetWaitStep(std::function<void()> step);
+
     // Calls `event` for each receiver added before the call and not removed since.
     void Deliver(const std::function<void(kernel::INotificationReceiver&)>& event);
     // The same for one receiver only, when it is still added.
@@ -36,6 +41,7 @@ private:
     std::vector<kernel::INotificationReceiver*> m_receivers;
     kernel::INotificationReceiver* m_inCall = nullptr;
     std::thread::id m_deliveringThread;
+    std::function<void()> m_waitStep;
 };
 
 } // namespace skyvane

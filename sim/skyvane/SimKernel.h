@@ -88,6 +88,7 @@ public:
     std::u16string Status();
 
     CallLog& Log() { return m_log; }
+    ReceiverList& Receivers() { return m_receivers; }
     World WorldCopy() const;
 
 private:

@@ -113,6 +113,13 @@ skyvane::SimKernel* CreateKernel() {
     services.grantKeyAccess = GrantReadToEveryone;
     services.readFile = ReadWholeFile;
     auto* kernel = new skyvane::SimKernel(std::move(services), *dispatcher, skyvane::ScenarioResult{});
+    kernel->Receivers().SetWaitStep([] {
+        // Sleeps until a message is sent to this thread (or briefly), and handles the sent ones only:
+        // posted messages stay queued for the thread's own loop.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    });
     for (auto& note : notes) {
         kernel->Log().Add(u"note " + note);
     }

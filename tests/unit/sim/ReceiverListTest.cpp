@@ -76,6 +76,39 @@ TEST(ReceiverListTest, RemoveFromAnotherThreadWaitsForTheCallInProgress) {
     library.join();
 }
 
+TEST(ReceiverListTest, AWaitStepKeepsServingTheRemovingThread) {
+    ReceiverList list;
+    std::atomic<int> steps{0};
+    std::atomic<bool> inCall{false};
+    list.SetWaitStep([&] {
+        ++steps;
+        std::this_thread::sleep_for(1ms);
+    });
+    struct Busy final : kernel::NotificationReceiverBase {
+        std::atomic<int>* steps;
+        std::atomic<bool>* inCall;
+        void OnWKQuietRefresh() override {
+            *inCall = true;
+            // Finishes only once the removing thread has taken several wait steps: a handler that
+            // needs the remover's thread to do something.
+            while (*steps < 5) {
+                std::this_thread::sleep_for(1ms);
+            }
+        }
+    } busy;
+    busy.steps = &steps;
+    busy.inCall = &inCall;
+    list.Add(&busy);
+    std::thread library(
+        [&] { list.Deliver([](kernel::INotificationReceiver& r) { r.OnWKQuietRefresh(); }); });
+    while (!inCall) {
+        std::this_thread::sleep_for(1ms);
+    }
+    EXPECT_TRUE(list.Remove(&busy));
+    EXPECT_GE(steps.load(), 5);
+    library.join();
+}
+
 TEST(ReceiverListTest, AReceiverMayCallBackIntoTheLibraryFromAnEvent) {
     fakes::FakeRegistry registry;
     Dispatcher dispatcher(Dispatcher::Mode::Threaded);

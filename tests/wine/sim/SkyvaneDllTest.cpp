@@ -504,6 +504,43 @@ TEST_F(SkyvaneTest, AReceiverRemovedDuringAnEventIsNeverCalledAgain) {
     EXPECT_EQ(Kernel()->RemoveReceiver(&once), 0) << "already removed";
 }
 
+// Sends a message to a window of the test thread from inside an event, as a dialog handler that sets a
+// control's text does.
+class Sender final : public kernel::NotificationReceiverBase {
+public:
+    void OnWKSiteSurveyed() override {
+        SetEvent(entered);
+        answered = SendMessageW(window, WM_APP, 0, 0) == 42;
+    }
+    HWND window = nullptr;
+    HANDLE entered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool answered = false;
+};
+
+LRESULT CALLBACK AnswerApp(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    return m == WM_APP ? 42 : DefWindowProcW(w, m, wp, lp);
+}
+
+TEST_F(SkyvaneTest, RemovingAReceiverThatSendsToTheRemovingThreadDoesNotHang) {
+    LoadScenario(kQuick);
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = AnswerApp;
+    cls.lpszClassName = L"SkyvaneSendTest";
+    RegisterClassW(&cls);
+    Sender sender;
+    sender.window =
+        CreateWindowExW(0, cls.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(sender.window, nullptr);
+    ASSERT_EQ(Kernel()->AddReceiver(&sender), 1);
+    Kernel()->StartSiteSurvey(0);
+    ASSERT_EQ(WaitForSingleObject(sender.entered, 20000), WAIT_OBJECT_0);
+    // The handler now waits for this thread to answer its message; this thread removes the receiver.
+    EXPECT_EQ(Kernel()->RemoveReceiver(&sender), 1);
+    EXPECT_TRUE(sender.answered) << "RemoveReceiver returned before the call in progress had ended";
+    DestroyWindow(sender.window);
+    CloseHandle(sender.entered);
+}
+
 TEST_F(SkyvaneTest, NullPointersAndZeroCountsFailWithoutHarm) {
     kernel::IWirelessKernel* k = Kernel();
     uint32_t zero = 0;
