@@ -41,6 +41,11 @@ bool ReceiverList::Remove(kernel::INotificationReceiver* receiver) {
     return true;
 }
 
+std::function<void()> ReceiverList::WaitStep() const {
+    std::lock_guard lock(m_mutex);
+    return m_waitStep;
+}
+
 void ReceiverList::SetWaitStep(std::function<void()> step) {
     std::lock_guard lock(m_mutex);
     m_waitStep = std::move(step);

@@ -25,6 +25,7 @@ public:
     // to the waiting thread meanwhile: a handler that sends its window a message would otherwise wait
     // for the very thread that waits for it.
     void SetWaitStep(std::function<void()> step);
+    std::function<void()> WaitStep() const;
 
     // Calls `event` for each receiver added before the call and not removed since.
     void Deliver(const std::function<void(kernel::INotificationReceiver&)>& event);

@@ -139,8 +139,17 @@ int32_t SimKernel::AddReceiver(kernel::INotificationReceiver* receiver) {
         m_receivers.DeliverTo(receiver, [](kernel::INotificationReceiver& r) { r.OnWKDeviceLoaded(); });
         delivered->set_value();
     });
-    if (!m_dispatcher.OnDispatcherThread()) {
-        done.wait_for(std::chrono::milliseconds(kAddReceiverWaitMs));
+    if (m_dispatcher.OnDispatcherThread()) {
+        return 1;
+    }
+    auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAddReceiverWaitMs);
+    if (std::function<void()> step = m_receivers.WaitStep()) {
+        while (done.wait_for(std::chrono::seconds(0)) != std::future_status::ready &&
+               std::chrono::steady_clock::now() < limit) {
+            step();
+        }
+    } else {
+        done.wait_until(limit);
     }
     return 1;
 }

@@ -512,6 +512,8 @@ public:
         SetEvent(entered);
         answered = SendMessageW(window, WM_APP, 0, 0) == 42;
     }
+    void OnWKDeviceLoaded() override { arrivalAnswered = SendMessageW(window, WM_APP, 0, 0) == 42; }
+    bool arrivalAnswered = false;
     HWND window = nullptr;
     HANDLE entered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     bool answered = false;
@@ -532,6 +534,7 @@ TEST_F(SkyvaneTest, RemovingAReceiverThatSendsToTheRemovingThreadDoesNotHang) {
         CreateWindowExW(0, cls.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_NE(sender.window, nullptr);
     ASSERT_EQ(Kernel()->AddReceiver(&sender), 1);
+    EXPECT_TRUE(sender.arrivalAnswered) << "the arrival handler's message was not served during AddReceiver";
     Kernel()->StartSiteSurvey(0);
     ASSERT_EQ(WaitForSingleObject(sender.entered, 20000), WAIT_OBJECT_0);
     // The handler now waits for this thread to answer its message; this thread removes the receiver.
