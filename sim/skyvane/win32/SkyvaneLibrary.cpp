@@ -4,6 +4,7 @@
 
 #include <aclapi.h>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -26,6 +27,19 @@ std::u16string Environment(const wchar_t* name) {
     wchar_t buffer[1024];
     DWORD n = GetEnvironmentVariableW(name, buffer, 1024);
     return n > 0 && n < 1024 ? U(buffer, n) : std::u16string();
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(std::u16string_view path);
+
+// Scripts under Wine name files by their Unix path; Wine shows the Unix root as drive Z:.
+std::optional<std::vector<uint8_t>> ReadScenarioFile(std::u16string_view path) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes && !path.empty() && path[0] == u'/') {
+        std::u16string windowsPath = u"Z:" + std::u16string(path);
+        std::replace(windowsPath.begin(), windowsPath.end(), u'/', u'\\');
+        bytes = ReadWholeFile(windowsPath);
+    }
+    return bytes;
 }
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(std::u16string_view path) {
@@ -99,7 +113,7 @@ skyvane::SimKernel* CreateKernel() {
     if (path.empty()) {
         scenario.world = skyvane::DefaultWorld();
         notes.push_back(u"no scenario file; the built-in world is used");
-    } else if (auto bytes = ReadWholeFile(path)) {
+    } else if (auto bytes = ReadScenarioFile(path)) {
         scenario = skyvane::LoadScenario(*bytes);
         notes.push_back(u"scenario " + skyvane::Quote(path) + u" loaded");
     } else {
@@ -111,7 +125,7 @@ skyvane::SimKernel* CreateKernel() {
     services.registry = &registry;
     services.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
     services.grantKeyAccess = GrantReadToEveryone;
-    services.readFile = ReadWholeFile;
+    services.readFile = ReadScenarioFile;
     auto* kernel = new skyvane::SimKernel(std::move(services), *dispatcher, skyvane::ScenarioResult{});
     kernel->Receivers().SetWaitStep([] {
         // Sleeps until a message is sent to this thread (or briefly), and handles the sent ones only:

@@ -480,6 +480,18 @@ TEST_F(SkyvaneTest, BadScenarioIsNamedInTheLogAndTheBuiltInValuesStandIn) {
     ASSERT_EQ(count, 1u);
     EXPECT_EQ(list[0].channel, 6) << "built-in channel used";
     EXPECT_EQ(Control(L"load Z:\\no\\such\\file.ini").rfind(L"error", 0), 0u);
+    // A script names the file by its Unix path.
+    std::wstring written = WriteFile(L"unix.ini", kQuick + "[Unix]\nBSSID=00:11:22:33:44:60\n");
+    wchar_t unixPath[MAX_PATH] = {};
+    char* unixName = nullptr;
+    auto toUnix = reinterpret_cast<char* (*)(const wchar_t*)>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    ASSERT_NE(toUnix, nullptr) << "not running under Wine";
+    unixName = toUnix(written.c_str());
+    ASSERT_NE(unixName, nullptr);
+    MultiByteToWideChar(CP_UTF8, 0, unixName, -1, unixPath, MAX_PATH);
+    HeapFree(GetProcessHeap(), 0, unixName);
+    EXPECT_EQ(Control(L"load " + std::wstring(unixPath)).rfind(L"ok loaded", 0), 0u) << unixPath;
 }
 
 // Removes itself from inside the first event it gets.
