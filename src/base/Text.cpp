@@ -102,6 +102,19 @@ size_t CopyToField(char16_t* field, size_t capacity, std::u16string_view text) {
     return n;
 }
 
+int HexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return c - u'0';
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c - u'a' + 10;
+    }
+    if (c >= u'A' && c <= u'F') {
+        return c - u'A' + 10;
+    }
+    return -1;
+}
+
 int32_t ParseInt(std::u16string_view text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) {

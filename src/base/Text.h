@@ -42,6 +42,9 @@ template <size_t N> size_t CopyToField(char16_t (&field)[N], std::u16string_view
     return CopyToField(field, N, text);
 }
 
+// The value of a hexadecimal digit (0-9, a-f, A-F), or -1 for any other unit.
+int HexDigitValue(char16_t c);
+
 // Parses a decimal number the way the C runtime's _wtoi does: leading blanks, optional sign, digits;
 // anything else ends the number; no digits give 0. Out-of-range values wrap like a 32-bit int.
 int32_t ParseInt(std::u16string_view text);

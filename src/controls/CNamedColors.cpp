@@ -203,19 +203,6 @@ constexpr std::array<SystemColour, 39> kSystemColours = {{
     {u"WindowText", 8},
 }};
 
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    return -1;
-}
-
 // "r,g,b" or "r,g" (blue then 0): three decimal numbers separated by commas.
 bool ParseTriple(std::u16string_view text, uint32_t& colour) {
     size_t first = text.find(u',');
@@ -245,7 +232,7 @@ bool ParseHex(std::u16string_view text, uint32_t& colour) {
     }
     int digits[6];
     for (int i = 0; i < 6; ++i) {
-        digits[i] = HexDigit(text[hash + 1 + static_cast<size_t>(i)]);
+        digits[i] = base::HexDigitValue(text[hash + 1 + static_cast<size_t>(i)]);
         if (digits[i] < 0) {
             return false;
         }

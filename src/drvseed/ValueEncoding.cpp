@@ -5,19 +5,6 @@
 namespace drvseed {
 namespace {
 
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    return -1;
-}
-
 // One pair read the way "%x" reads it: blanks first, then hexadecimal digits until one is not; a pair
 // without digits is 0.
 uint8_t ParseHexPair(std::u16string_view pair) {
@@ -26,8 +13,8 @@ uint8_t ParseHexPair(std::u16string_view pair) {
         ++at;
     }
     unsigned value = 0;
-    for (; at < pair.size() && HexDigit(pair[at]) >= 0; ++at) {
-        value = value * 16 + static_cast<unsigned>(HexDigit(pair[at]));
+    for (; at < pair.size() && base::HexDigitValue(pair[at]) >= 0; ++at) {
+        value = value * 16 + static_cast<unsigned>(base::HexDigitValue(pair[at]));
     }
     return static_cast<uint8_t>(value);
 }

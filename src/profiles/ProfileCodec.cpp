@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/Format.h"
+#include "base/Text.h"
 #include "kernel/ConnectionBlock.h"
 #include "kernel/WirelessProfile.h"
 
@@ -57,19 +58,6 @@ uint32_t Channel24Frequency(uint16_t index) {
         return 2484;
     }
     return 2412 + 5u * (index - 1u);
-}
-
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    return -1;
 }
 
 } // namespace
@@ -316,8 +304,8 @@ bool DecodeBssid(std::u16string_view text, uint8_t bssid[6]) {
         }
         uint32_t value = 0;
         size_t digits = 0;
-        while (pos < text.size() && HexDigit(text[pos]) >= 0) {
-            value = (value << 4) | static_cast<uint32_t>(HexDigit(text[pos]));
+        while (pos < text.size() && base::HexDigitValue(text[pos]) >= 0) {
+            value = (value << 4) | static_cast<uint32_t>(base::HexDigitValue(text[pos]));
             ++pos;
             ++digits;
         }

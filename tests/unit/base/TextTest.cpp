@@ -52,3 +52,13 @@ TEST(Text, ParseIntBehavesLikeWtoi) {
     EXPECT_FALSE(IsDecimalNumber(u"2 3"));
     EXPECT_FALSE(IsDecimalNumber(u"-"));
 }
+
+TEST(Text, HexDigitValueAcceptsBothCasesAndNothingElse) {
+    EXPECT_EQ(HexDigitValue(u'0'), 0);
+    EXPECT_EQ(HexDigitValue(u'9'), 9);
+    EXPECT_EQ(HexDigitValue(u'a'), 10);
+    EXPECT_EQ(HexDigitValue(u'F'), 15);
+    for (char16_t c : std::u16string(u"gG/:@`xX \uFF10")) {
+        EXPECT_EQ(HexDigitValue(c), -1) << "unit " << static_cast<int>(c);
+    }
+}
