@@ -148,53 +148,38 @@ uint32_t GetLangString(std::u16string_view section, std::u16string_view key, std
     return base::IniFile::GetString(file, section, key, defaultText, buffer, size);
 }
 
-std::u16string ExpandTextEscapes(std::u16string_view text) {
+namespace {
+
+// The two-character escapes of language files: backslash-r goes, backslash-n becomes `newline`, and a
+// backslash-quote becomes a quote where `quotes` says so; every other backslash stays as written.
+std::u16string ExpandEscapes(std::u16string_view text, std::u16string_view newline, bool quotes) {
     std::u16string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size()) {
-            char16_t next = text[i + 1];
-            if (next == u'r') {
-                ++i;
-                continue;
-            }
-            if (next == u'n') {
-                out += u'\n';
-                ++i;
-                continue;
-            }
-            if (next == u'"') {
-                out += u'"';
-                ++i;
-                continue;
-            }
+        char16_t next = (text[i] == u'\\' && i + 1 < text.size()) ? text[i + 1] : u'\0';
+        if (next == u'r') {
+            ++i;
+        } else if (next == u'n') {
+            out += newline;
+            ++i;
+        } else if (next == u'"' && quotes) {
+            out += u'"';
+            ++i;
+        } else {
+            out += text[i];
         }
-        out += text[i];
     }
     return out;
 }
 
+} // namespace
+
+std::u16string ExpandTextEscapes(std::u16string_view text) {
+    return ExpandEscapes(text, u"\n", true);
+}
+
 std::u16string ExpandLineEscapes(std::u16string_view text, int blank) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size()) {
-            char16_t next = text[i + 1];
-            if (next == u'r') {
-                ++i;
-                continue;
-            }
-            if (next == u'n') {
-                if (blank == 1) {
-                    out += u' ';
-                }
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
+    return ExpandEscapes(text, blank == 1 ? u" " : u"", false);
 }
 
 uint32_t GetLangText(std::u16string_view section, std::u16string_view key, std::u16string_view defaultText,
