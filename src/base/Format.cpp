@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kMaxWidth = 512;
 
-struct Spec {
+struct Conversion {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -19,12 +19,12 @@ struct Spec {
 };
 
 // Reads one conversion after the '%'; returns false for anything outside the supported repertoire.
-bool ParseSpec(std::u16string_view pattern, size_t& i, Spec& spec) {
+bool ParseConversion(std::u16string_view pattern, size_t& i, Conversion& conv) {
     while (i < pattern.size()) {
         char16_t c = pattern[i];
         if (c == u'-' || c == u'+' || c == u' ' || c == u'#' || c == u'0') {
-            if (spec.flags.find(static_cast<char>(c)) == std::string::npos) {
-                spec.flags.push_back(static_cast<char>(c));
+            if (conv.flags.find(static_cast<char>(c)) == std::string::npos) {
+                conv.flags.push_back(static_cast<char>(c));
             }
             ++i;
         } else {
@@ -47,28 +47,28 @@ bool ParseSpec(std::u16string_view pattern, size_t& i, Spec& spec) {
         }
         return any;
     };
-    readNumber(spec.width);
+    readNumber(conv.width);
     if (i < pattern.size() && pattern[i] == u'.') {
         ++i;
-        spec.precision = 0;
-        readNumber(spec.precision);
+        conv.precision = 0;
+        readNumber(conv.precision);
     }
     if (i < pattern.size() && pattern[i] == u'h') {
         ++i;
-        spec.lengthBits = 16;
+        conv.lengthBits = 16;
         if (i < pattern.size() && pattern[i] == u'h') {
             ++i;
-            spec.lengthBits = 8;
+            conv.lengthBits = 8;
         }
     } else if (i < pattern.size() && pattern[i] == u'l') {
         ++i;
         if (i < pattern.size() && pattern[i] == u'l') {
             ++i;
-            spec.lengthBits = 64;
+            conv.lengthBits = 64;
         }
     } else if (pattern.substr(i, 3) == u"I64") {
         i += 3;
-        spec.lengthBits = 64;
+        conv.lengthBits = 64;
     }
     if (i >= pattern.size()) {
         return false;
@@ -88,7 +88,7 @@ bool ParseSpec(std::u16string_view pattern, size_t& i, Spec& spec) {
     case u'e':
     case u'g':
     case u'%':
-        spec.conversion = static_cast<char>(c);
+        conv.conversion = static_cast<char>(c);
         return true;
     default:
         return false;
@@ -109,10 +109,10 @@ FormatArg::Kind KindOf(char conversion) {
     }
 }
 
-void Pad(std::u16string& out, std::u16string_view body, const Spec& spec) {
-    size_t width = spec.width > 0 ? static_cast<size_t>(spec.width) : 0;
+void Pad(std::u16string& out, std::u16string_view body, const Conversion& conv) {
+    size_t width = conv.width > 0 ? static_cast<size_t>(conv.width) : 0;
     size_t fill = width > body.size() ? width - body.size() : 0;
-    bool left = spec.flags.find('-') != std::string::npos;
+    bool left = conv.flags.find('-') != std::string::npos;
     if (!left) {
         out.append(fill, u' ');
     }
@@ -126,32 +126,32 @@ void Pad(std::u16string& out, std::u16string_view body, const Spec& spec) {
 // that is why the non-literal format is safe here.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-void AppendNumber(std::u16string& out, const Spec& spec, const FormatArg& arg) {
+void AppendNumber(std::u16string& out, const Conversion& conv, const FormatArg& arg) {
     std::string fmt(1, '%');
-    fmt.append(spec.flags);
-    if (spec.width >= 0) {
-        fmt.append(std::to_string(spec.width));
+    fmt.append(conv.flags);
+    if (conv.width >= 0) {
+        fmt.append(std::to_string(conv.width));
     }
-    if (spec.precision >= 0) {
+    if (conv.precision >= 0) {
         fmt.push_back('.');
-        fmt.append(std::to_string(spec.precision));
+        fmt.append(std::to_string(conv.precision));
     }
     char buffer[kMaxWidth * 2 + 64];
     int n = 0;
-    if (spec.conversion == 'f' || spec.conversion == 'e' || spec.conversion == 'g') {
-        fmt.push_back(spec.conversion);
+    if (conv.conversion == 'f' || conv.conversion == 'e' || conv.conversion == 'g') {
+        fmt.push_back(conv.conversion);
         n = std::snprintf(buffer, sizeof buffer, fmt.c_str(), arg.real());
-    } else if (spec.conversion == 'c') {
+    } else if (conv.conversion == 'c') {
         char16_t ch = static_cast<char16_t>(arg.integer());
-        Pad(out, std::u16string_view(&ch, 1), spec);
+        Pad(out, std::u16string_view(&ch, 1), conv);
         return;
     } else {
-        bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
+        bool isSigned = conv.conversion == 'd' || conv.conversion == 'i';
         fmt.append("ll");
-        fmt.push_back(spec.conversion);
+        fmt.push_back(conv.conversion);
         int64_t v = arg.integer();
         // The value is taken at the width the conversion names, as the C runtime would read it.
-        switch (spec.lengthBits) {
+        switch (conv.lengthBits) {
         case 8:
             v = isSigned ? static_cast<int8_t>(v) : static_cast<uint8_t>(v);
             break;
@@ -178,11 +178,11 @@ void AppendNumber(std::u16string& out, const Spec& spec, const FormatArg& arg) {
 
 #pragma GCC diagnostic pop
 
-void AppendText(std::u16string& out, const Spec& spec, std::u16string_view text) {
-    if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision)) {
-        text = text.substr(0, spec.precision);
+void AppendText(std::u16string& out, const Conversion& conv, std::u16string_view text) {
+    if (conv.precision >= 0 && text.size() > static_cast<size_t>(conv.precision)) {
+        text = text.substr(0, conv.precision);
     }
-    Pad(out, text, spec);
+    Pad(out, text, conv);
 }
 
 } // namespace
@@ -199,21 +199,21 @@ std::optional<std::u16string> TryFormat(std::u16string_view pattern, std::initia
             continue;
         }
         ++i;
-        Spec spec;
-        if (!ParseSpec(pattern, i, spec)) {
+        Conversion conv;
+        if (!ParseConversion(pattern, i, conv)) {
             return std::nullopt;
         }
-        if (spec.conversion == '%') {
+        if (conv.conversion == '%') {
             out.push_back(u'%');
             continue;
         }
-        if (next == args.end() || next->kind() != KindOf(spec.conversion)) {
+        if (next == args.end() || next->kind() != KindOf(conv.conversion)) {
             return std::nullopt;
         }
-        if (spec.conversion == 's' || spec.conversion == 'S') {
-            AppendText(out, spec, next->text());
+        if (conv.conversion == 's' || conv.conversion == 'S') {
+            AppendText(out, conv, next->text());
         } else {
-            AppendNumber(out, spec, *next);
+            AppendNumber(out, conv, *next);
         }
         ++next;
     }
