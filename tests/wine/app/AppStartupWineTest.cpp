@@ -341,6 +341,8 @@ TEST_F(AppStartup, FirstRunWithTheAdapterPresentOnlyStartsTheDriverToolHidden) {
                 10000));
     EXPECT_NE(ReadText(m_folder + L"setup-commands.log").find("DrvSeed64.exe"), std::string::npos)
         << ReadText(m_folder + L"setup-commands.log");
+    // The stand-in in the tool's place records the window state it was given: 0 is hidden.
+    EXPECT_EQ(ReadText(m_folder + L"setup-show.log"), "0\r\n");
     EXPECT_EQ(ReadAppValue(L"FirstRun"), L"255");
 }
 
