@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/Poster.h"
 #include "ui/Types.h"
 
 namespace ui {
@@ -88,6 +89,8 @@ public:
     virtual int RunModal(Dialog& child) = 0;
     virtual bool ShowModeless(Dialog& child) = 0;
     virtual void SetCursor(Cursor cursor) = 0;
+    // A thread-safe way for workers to post to this window; dropped once the window is gone.
+    virtual Poster MakePoster() = 0;
     // The platform's handle of the dialog window, for the few platform calls that need it (posting from
     // another thread, z-order); 0 in hosts without a window.
     virtual uintptr_t NativeWindow() { return 0; }

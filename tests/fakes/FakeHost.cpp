@@ -31,12 +31,20 @@ bool FakeHost::HasControl(ui::ControlId id) {
 }
 
 void FakeHost::Open() {
+    m_channel = std::make_shared<ui::PostChannel>([this](uint32_t message, uintptr_t wParam, intptr_t lParam) {
+        std::lock_guard lock(m_queueMutex);
+        m_queue.push_back({message, wParam, lParam});
+        return true;
+    });
     m_dialog.Attach(*this);
     m_open = true;
     m_dialog.OnInit();
 }
 
 void FakeHost::Destroy() {
+    if (m_channel) {
+        m_channel->Close();
+    }
     if (m_open) {
         m_open = false;
         m_dialog.OnDestroy();
@@ -88,9 +96,16 @@ bool FakeHost::Deliver(uint32_t message, uintptr_t wParam, intptr_t lParam) {
 
 int FakeHost::PumpPosted() {
     int delivered = 0;
-    while (!m_queue.empty() && m_open) {
-        Posted p = m_queue.front();
-        m_queue.pop_front();
+    while (m_open) {
+        Posted p{};
+        {
+            std::lock_guard lock(m_queueMutex);
+            if (m_queue.empty()) {
+                break;
+            }
+            p = m_queue.front();
+            m_queue.pop_front();
+        }
         m_dialog.OnMessage(p.message, p.wParam, p.lParam);
         ++delivered;
     }
@@ -204,6 +219,7 @@ bool FakeHost::StreamRichText(ui::ControlId id, const std::vector<uint8_t>& rtf)
 
 void FakeHost::PostToSelf(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     posted.push_back({message, wParam, lParam});
+    std::lock_guard lock(m_queueMutex);
     m_queue.push_back({message, wParam, lParam});
 }
 
@@ -240,6 +256,14 @@ int FakeHost::RunModal(ui::Dialog& child) {
 bool FakeHost::ShowModeless(ui::Dialog& child) {
     modelessChildren.push_back(&child);
     return true;
+}
+
+} // namespace fakes
+
+namespace fakes {
+
+ui::Poster FakeHost::MakePoster() {
+    return ui::Poster(m_channel);
 }
 
 } // namespace fakes

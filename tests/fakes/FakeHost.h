@@ -7,6 +7,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -149,12 +151,15 @@ public:
     int RunModal(ui::Dialog& child) override;
     bool ShowModeless(ui::Dialog& child) override;
     void SetCursor(ui::Cursor c) override { cursor = c; }
+    ui::Poster MakePoster() override;
 
 private:
     ui::Dialog& m_dialog;
     std::map<ui::ControlId, Control> m_controls;
     std::map<int, uint32_t> m_timers;
     std::deque<Posted> m_queue;
+    std::mutex m_queueMutex;
+    std::shared_ptr<ui::PostChannel> m_channel;
     std::u16string m_caption;
     ui::Rect m_window;
     ui::ControlId m_focus = 0;

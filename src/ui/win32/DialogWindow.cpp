@@ -57,6 +57,9 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
     }
     INT_PTR handled = self->Handle(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        if (self->m_channel) {
+            self->m_channel->Close();
+        }
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         if (!self->m_modal) {
             delete self;
@@ -68,6 +71,9 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
 INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
+        m_channel = std::make_shared<PostChannel>([hwnd = m_hwnd](uint32_t msg, uintptr_t w, intptr_t l) {
+            return PostMessageW(hwnd, msg, w, l) != FALSE;
+        });
         m_dialog.Attach(*this);
         m_dialog.OnInit();
         return TRUE;

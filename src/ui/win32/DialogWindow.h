@@ -85,6 +85,7 @@ public:
     int RunModal(Dialog& child) override;
     bool ShowModeless(Dialog& child) override;
     void SetCursor(Cursor cursor) override;
+    Poster MakePoster() override { return Poster(m_channel); }
     uintptr_t NativeWindow() override { return reinterpret_cast<uintptr_t>(m_hwnd); }
 
 private:
@@ -101,6 +102,7 @@ private:
     bool m_modal;
     HWND m_hwnd = nullptr;
     int m_modelessResult = 0;
+    std::shared_ptr<PostChannel> m_channel;
 };
 
 } // namespace ui::win32
