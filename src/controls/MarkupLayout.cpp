@@ -13,7 +13,7 @@ struct LinePiece {
 
 // Splits a run into words, each with the blanks that follow it, so that a line never starts with the
 // blank that separated it from the previous one.
-std::vector<std::u16string> Words(const std::u16string& text) {
+std::vector<std::u16string> Words(std::u16string_view text) {
     std::vector<std::u16string> words;
     std::u16string current;
     bool inBlanks = false;
@@ -23,9 +23,6 @@ std::vector<std::u16string> Words(const std::u16string& text) {
             words.push_back(std::move(current));
             current.clear();
             inBlanks = false;
-        }
-        if (c == u'\n') {
-            continue; // a lone line feed is not a break; CR-LF pairs were taken by the parser
         }
         current += blank ? u' ' : c;
         inBlanks = inBlanks || blank;
@@ -38,8 +35,9 @@ std::vector<std::u16string> Words(const std::u16string& text) {
 
 class LineBuilder {
 public:
-    LineBuilder(MarkupLayout& layout, int left, int right, MarkupMeasurer& measurer)
-        : m_layout(layout), m_left(left), m_right(right), m_measurer(measurer) {}
+    LineBuilder(MarkupLayout& layout, int left, int right, MarkupAlignment alignment,
+                MarkupMeasurer& measurer)
+        : m_layout(layout), m_left(left), m_right(right), m_alignment(alignment), m_measurer(measurer) {}
 
     int Available() const { return std::max(0, m_right - m_left); }
     int Used() const { return m_used; }
@@ -76,9 +74,13 @@ public:
             last.width = trimmedWidth;
             last.text = std::move(trimmed);
         }
+        // A line wider than the space starts at the left edge, so its beginning stays readable.
+        int spare = std::max(0, Available() - m_used);
         int x = m_left;
-        if (m_centred) {
-            x = m_left + (Available() - m_used) / 2;
+        if (m_centred || m_alignment == MarkupAlignment::Centre) {
+            x += spare / 2;
+        } else if (m_alignment == MarkupAlignment::Right) {
+            x += spare;
         }
         for (LinePiece& piece : m_pieces) {
             PlacedText placed;
@@ -114,6 +116,7 @@ private:
     MarkupLayout& m_layout;
     int m_left;
     int m_right;
+    MarkupAlignment m_alignment;
     MarkupMeasurer& m_measurer;
     std::vector<LinePiece> m_pieces;
     int m_used = 0;
@@ -122,12 +125,34 @@ private:
     bool m_centred = false;
 };
 
+void PlaceWords(LineBuilder& line, std::u16string_view text, const MarkupStyle& style, int height,
+                MarkupMeasurer& measurer) {
+    for (std::u16string& word : Words(text)) {
+        int wordWidth = measurer.TextWidth(word, style);
+        // The blanks after a word may hang over the edge: only the word itself has to fit.
+        size_t inked = word.find_last_not_of(u' ');
+        int inkWidth =
+            inked == std::u16string::npos
+                ? 0
+                : (inked + 1 == word.size() ? wordWidth
+                                            : measurer.TextWidth(word.substr(0, inked + 1), style));
+        if (!line.Empty() && line.Used() + inkWidth > line.Available()) {
+            // The blank that ended the previous word is not drawn at the end of the line.
+            line.Finish(height);
+        }
+        if (line.Empty() && word.find_first_not_of(u' ') == std::u16string::npos) {
+            continue; // no line starts with blanks carried over from a wrap
+        }
+        line.Add({std::move(word), style, wordWidth, height});
+    }
+}
+
 } // namespace
 
 MarkupLayout LayoutMarkup(const std::vector<MarkupItem>& items, int width, int leftMargin, int rightMargin,
-                          MarkupMeasurer& measurer) {
+                          MarkupMeasurer& measurer, MarkupAlignment alignment) {
     MarkupLayout layout;
-    LineBuilder line(layout, leftMargin, width - rightMargin, measurer);
+    LineBuilder line(layout, leftMargin, width - rightMargin, alignment, measurer);
     MarkupStyle lastStyle;
     for (const MarkupItem& item : items) {
         lastStyle = item.style;
@@ -145,24 +170,14 @@ MarkupLayout LayoutMarkup(const std::vector<MarkupItem>& items, int width, int l
             continue;
         }
         int height = measurer.LineHeight(item.style);
-        for (std::u16string& word : Words(item.text)) {
-            int wordWidth = measurer.TextWidth(word, item.style);
-            // The blanks after a word may hang over the edge: only the word itself has to fit.
-            size_t inked = word.find_last_not_of(u' ');
-            int inkWidth =
-                inked == std::u16string::npos
-                    ? 0
-                    : (inked + 1 == word.size() ? wordWidth
-                                                : measurer.TextWidth(word.substr(0, inked + 1), item.style));
-            if (!line.Empty() && line.Used() + inkWidth > line.Available()) {
-                // The blank that ended the previous word is not drawn at the end of the line.
-                line.Finish(height);
-            }
-            if (line.Empty() && word.find_first_not_of(u' ') == std::u16string::npos) {
-                continue; // no line starts with blanks carried over from a wrap
-            }
-            line.Add({std::move(word), item.style, wordWidth, height});
+        // The parser turns line feeds into breaks; items made elsewhere may still carry them.
+        std::u16string_view rest = item.text;
+        for (size_t feed = rest.find(u'\n'); feed != std::u16string_view::npos; feed = rest.find(u'\n')) {
+            PlaceWords(line, rest.substr(0, feed), item.style, height, measurer);
+            line.Finish(height);
+            rest.remove_prefix(feed + 1);
         }
+        PlaceWords(line, rest, item.style, height, measurer);
     }
     if (!line.Empty()) {
         line.Finish(measurer.LineHeight(lastStyle));

@@ -49,9 +49,13 @@ struct MarkupLayout {
     int height = 0;
 };
 
+// How lines sit between the margins when no <CENTER> asks for the middle: the alignment of the static
+// control whose text the mark-up is.
+enum class MarkupAlignment { Left, Centre, Right };
+
 // `width` is the client width; text goes between the margins, rules across the whole width.
 MarkupLayout LayoutMarkup(const std::vector<MarkupItem>& items, int width, int leftMargin, int rightMargin,
-                          MarkupMeasurer& measurer);
+                          MarkupMeasurer& measurer, MarkupAlignment alignment = MarkupAlignment::Left);
 
 // The link target under a point, or null.
 const std::u16string* HitLink(const MarkupLayout& layout, int x, int y);

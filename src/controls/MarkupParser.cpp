@@ -169,10 +169,19 @@ std::vector<MarkupItem> ParseMarkup(std::u16string_view markup, const MarkupStyl
     size_t i = 0;
     while (i < text.size()) {
         char16_t c = text[i];
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+        // A token's number may be the code of a line feed or a return ("&gt;", "&iquest;"): it is
+        // never a break.
+        if (c == kEntityMarker) {
+            run += text.substr(i, 2);
+            i += 2;
+            continue;
+        }
+        // Language texts end their lines with a bare line feed, other sources with CR-LF: both break.
+        bool crLf = c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+        if (crLf || c == u'\n') {
             flush();
             items.push_back({MarkupItem::Kind::LineBreak, {}, style, 0});
-            i += 2;
+            i += crLf ? 2 : 1;
             continue;
         }
         if (c != u'<' || !IsTagStart(text, i)) {

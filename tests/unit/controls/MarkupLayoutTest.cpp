@@ -45,6 +45,54 @@ TEST(MarkupLayout, CentredLinesSitInTheMiddleOfTheSpaceBetweenTheMargins) {
     EXPECT_EQ(layout.texts[0].rect.left, 20 + 50);
 }
 
+TEST(MarkupLayout, ACentredLineWiderThanTheControlStartsAtTheLeftMargin) {
+    MarkupLayout single = Lay(u"<CENTER>wordthatistoolong</CENTER>", 100, 10, 20);
+    ASSERT_EQ(single.texts.size(), 1u);
+    EXPECT_EQ(single.texts[0].rect.left, 10) << "170 wide in 70";
+    MarkupLayout mixed = Lay(u"<CENTER>ab wordthatistoolong cd</CENTER>", 100, 10, 20);
+    ASSERT_EQ(mixed.texts.size(), 3u);
+    EXPECT_EQ(mixed.texts[0].rect.left, 10 + 25) << "a line that fits is still centred";
+    EXPECT_EQ(mixed.texts[1].rect.left, 10);
+}
+
+// A static control taken over keeps its alignment: every line sits where the static would put it.
+TEST(MarkupLayout, TheControlsAlignmentPlacesEveryLine) {
+    GridMeasurer measurer;
+    auto items = ParseMarkup(u"ab<BR>abcd<BR>wordthatistoolong");
+    MarkupLayout right = LayoutMarkup(items, 100, 10, 20, measurer, MarkupAlignment::Right);
+    ASSERT_EQ(right.texts.size(), 3u);
+    EXPECT_EQ(right.texts[0].rect.right, 80);
+    EXPECT_EQ(right.texts[1].rect.right, 80);
+    EXPECT_EQ(right.texts[2].rect.left, 10) << "too wide: starts at the left margin";
+    MarkupLayout centre = LayoutMarkup(items, 100, 10, 20, measurer, MarkupAlignment::Centre);
+    EXPECT_EQ(centre.texts[0].rect.left, 10 + 25);
+    EXPECT_EQ(centre.texts[1].rect.left, 10 + 15);
+    EXPECT_EQ(centre.texts[2].rect.left, 10);
+    MarkupLayout tagged =
+        LayoutMarkup(ParseMarkup(u"<CENTER>ab</CENTER>"), 100, 10, 20, measurer, MarkupAlignment::Right);
+    EXPECT_EQ(tagged.texts[0].rect.left, 10 + 25) << "<CENTER> wins over the control's alignment";
+}
+
+TEST(MarkupLayout, ALineFeedInsideATextItemNeverGluesTwoWords) {
+    // Items built by hand, as a caller that bypasses the parser might.
+    MarkupItem item;
+    item.text = u"two\nwords";
+    GridMeasurer measurer;
+    MarkupLayout layout = LayoutMarkup({item}, 500, 0, 0, measurer);
+    ASSERT_EQ(layout.texts.size(), 2u);
+    EXPECT_EQ(layout.texts[0].text, u"two");
+    EXPECT_EQ(layout.texts[1].text, u"words");
+    EXPECT_EQ(layout.texts[1].rect.top, 16);
+}
+
+TEST(MarkupLayout, LanguageTextsWithLineFeedsBreakWhereTheyAsk) {
+    MarkupLayout layout = Lay(u"Adapter not found.\nInsert it.", 500);
+    ASSERT_EQ(layout.texts.size(), 2u);
+    EXPECT_EQ(layout.texts[0].text, u"Adapter not found.");
+    EXPECT_EQ(layout.texts[1].text, u"Insert it.");
+    EXPECT_EQ(layout.texts[1].rect, (MarkupRect{0, 16, 100, 32}));
+}
+
 TEST(MarkupLayout, MixedStylesShareALineAndTheTallestSetsItsHeight) {
     MarkupLayout layout = Lay(u"ab <B>cd</B> <BIG>e</BIG>", 500);
     ASSERT_EQ(layout.texts.size(), 4u);

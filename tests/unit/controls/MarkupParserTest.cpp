@@ -100,11 +100,27 @@ TEST(Markup, LinksCarryTheirTarget) {
 
 TEST(Markup, BreaksRulesAndCrLf) {
     auto items = ParseMarkup(u"one<BR>two\r\nthree<HR>four<HR SIZE=5>five<hr size=0>\nsix");
-    EXPECT_EQ(Texts(items), (std::vector<std::u16string>{u"one", u"<br>", u"two", u"<br>", u"three", u"<hr>",
-                                                         u"four", u"<hr>", u"five", u"<hr>", u"\nsix"}));
+    EXPECT_EQ(Texts(items),
+              (std::vector<std::u16string>{u"one", u"<br>", u"two", u"<br>", u"three", u"<hr>", u"four",
+                                           u"<hr>", u"five", u"<hr>", u"<br>", u"six"}));
     EXPECT_EQ(items[5].ruleSize, 2);
     EXPECT_EQ(items[7].ruleSize, 5);
     EXPECT_EQ(items[9].ruleSize, 2);
+}
+
+// Language texts carry their line ends as a bare line feed; a CR-LF pair is still one break.
+TEST(Markup, ALoneLineFeedBreaksTheLineLikeACrLfPair) {
+    EXPECT_EQ(Texts(ParseMarkup(u"Insert the adapter.\nThen press OK.")),
+              (std::vector<std::u16string>{u"Insert the adapter.", u"<br>", u"Then press OK."}));
+    EXPECT_EQ(Texts(ParseMarkup(u"a\r\nb\n\nc\n")),
+              (std::vector<std::u16string>{u"a", u"<br>", u"b", u"<br>", u"<br>", u"c", u"<br>"}));
+    auto items = ParseMarkup(u"<B>x\ny</B>");
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_TRUE(items[1].style.IsBold()) << "the break keeps the style it was made in";
+    EXPECT_EQ(Texts(ParseMarkup(u"a\rb")), std::vector<std::u16string>{u"a\rb"}) << "a lone CR is no break";
+    // Entity tokens numbered like a line feed (&gt;) or a return (&iquest;) are characters, not breaks.
+    EXPECT_EQ(Texts(ParseMarkup(u"a&gt;b")), std::vector<std::u16string>{u"a>b"});
+    EXPECT_EQ(Texts(ParseMarkup(u"&iquest;\nx")), (std::vector<std::u16string>{u"\u00BF", u"<br>", u"x"}));
 }
 
 TEST(Markup, UnknownAndUnfinishedTagsAndStrayAngles) {
