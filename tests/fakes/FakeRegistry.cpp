@@ -1,6 +1,6 @@
 #include "fakes/FakeRegistry.h"
 
-#include "base/Text.h"
+#include "base/CaseFold.h"
 
 namespace fakes {
 namespace {
@@ -21,8 +21,10 @@ std::vector<std::u16string> SplitPath(std::u16string_view path) {
     return parts;
 }
 
+// Key and value names ignore the case of every letter, as the registry's do, so that a test sees
+// "Äpfel" and "äpfel" name one key.
 std::u16string Upper(std::u16string_view text) {
-    return base::AsciiUpper(text);
+    return base::FoldCase(text);
 }
 
 bool IsUnder(std::u16string_view path, std::u16string_view prefix) {
@@ -87,7 +89,7 @@ long FakeRegistry::ReadValue(uint32_t root, std::u16string_view key, std::u16str
         return platform::kErrorFileNotFound;
     }
     for (const auto& [n, v] : k->values) {
-        if (base::EqualsAsciiNoCase(n, name)) {
+        if (base::EqualsNoCase(n, name)) {
             out = v;
             return platform::kErrorSuccess;
         }
@@ -138,7 +140,7 @@ long FakeRegistry::WriteValue(uint32_t root, std::u16string_view key, std::u16st
     }
     Key* k = Create(root, key);
     for (auto& [n, v] : k->values) {
-        if (base::EqualsAsciiNoCase(n, name)) {
+        if (base::EqualsNoCase(n, name)) {
             v = value;
             return platform::kErrorSuccess;
         }
@@ -164,7 +166,7 @@ long FakeRegistry::DeleteValue(uint32_t root, std::u16string_view key, std::u16s
         return platform::kErrorFileNotFound;
     }
     for (auto it = k->values.begin(); it != k->values.end(); ++it) {
-        if (base::EqualsAsciiNoCase(it->first, name)) {
+        if (base::EqualsNoCase(it->first, name)) {
             k->values.erase(it);
             return platform::kErrorSuccess;
         }

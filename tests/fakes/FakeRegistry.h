@@ -39,7 +39,7 @@ private:
     struct Key {
         std::u16string name; // as first created
         std::vector<std::pair<std::u16string, platform::RegValue>> values;
-        std::map<std::u16string, std::unique_ptr<Key>> children; // by upper-cased name
+        std::map<std::u16string, std::unique_ptr<Key>> children; // by case-folded name
     };
     Key* Find(uint32_t root, std::u16string_view path);
     Key* Create(uint32_t root, std::u16string_view path);
