@@ -15,6 +15,9 @@ using platform::win32::W;
 
 namespace {
 
+// Where a static taken over keeps its control object; our own class uses the user data instead.
+constexpr const wchar_t* kAttachedProperty = L"KtMarkupStatic.Control";
+
 constexpr COLORREF kLinkColour = RGB(0, 0, 238);
 constexpr int kHandCursorResource = 106;
 
@@ -121,10 +124,53 @@ bool CMarkupStatic::Register(HINSTANCE instance) {
 
 CMarkupStatic* CMarkupStatic::FromWindow(HWND hwnd) {
     wchar_t name[64] = {};
-    if (hwnd == nullptr || GetClassNameW(hwnd, name, 64) == 0 || lstrcmpiW(name, kClassName) != 0) {
+    if (hwnd == nullptr || GetClassNameW(hwnd, name, 64) == 0) {
         return nullptr;
     }
-    return reinterpret_cast<CMarkupStatic*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (lstrcmpiW(name, kClassName) == 0) {
+        return reinterpret_cast<CMarkupStatic*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    return static_cast<CMarkupStatic*>(GetPropW(hwnd, kAttachedProperty));
+}
+
+CMarkupStatic* CMarkupStatic::Attach(HWND staticControl) {
+    if (CMarkupStatic* existing = FromWindow(staticControl)) {
+        return existing;
+    }
+    wchar_t name[16] = {};
+    if (staticControl == nullptr || GetClassNameW(staticControl, name, 16) == 0 ||
+        lstrcmpiW(name, L"Static") != 0) {
+        return nullptr;
+    }
+    // Icons, bitmaps, frames and owner-drawn statics have no text to show as mark-up.
+    switch (GetWindowLongW(staticControl, GWL_STYLE) & SS_TYPEMASK) {
+    case SS_LEFT:
+    case SS_CENTER:
+    case SS_RIGHT:
+    case SS_SIMPLE:
+    case SS_LEFTNOWORDWRAP:
+        break;
+    default:
+        return nullptr;
+    }
+    // Another process's window cannot be subclassed.
+    DWORD process = 0;
+    GetWindowThreadProcessId(staticControl, &process);
+    if (process != GetCurrentProcessId()) {
+        return nullptr;
+    }
+    auto* control = new CMarkupStatic(
+        staticControl, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(staticControl, GWLP_WNDPROC)));
+    // The dialog gave the static its font before we came.
+    control->m_windowFont = reinterpret_cast<HFONT>(SendMessageW(staticControl, WM_GETFONT, 0, 0));
+    if (!SetPropW(staticControl, kAttachedProperty, control) ||
+        SetWindowLongPtrW(staticControl, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AttachedProcedure)) == 0) {
+        RemovePropW(staticControl, kAttachedProperty);
+        delete control;
+        return nullptr;
+    }
+    control->MarkDirty();
+    return control;
 }
 
 CMarkupStatic::~CMarkupStatic() {
@@ -150,17 +196,62 @@ LRESULT CALLBACK CMarkupStatic::Procedure(HWND hwnd, UINT message, WPARAM wParam
     if (control == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    LRESULT result = control->Handle(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    }
+    return Dispatch(control, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CMarkupStatic::AttachedProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* control = static_cast<CMarkupStatic*>(GetPropW(hwnd, kAttachedProperty));
+    if (control == nullptr) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        RemovePropW(hwnd, kAttachedProperty);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control->m_staticProcedure));
+    }
+    return Dispatch(control, message, wParam, lParam);
+}
+
+LRESULT CMarkupStatic::Dispatch(CMarkupStatic* control, UINT message, WPARAM wParam, LPARAM lParam) {
+    ++control->m_depth;
+    LRESULT result = control->Handle(message, wParam, lParam);
+    --control->m_depth;
+    if (message == WM_NCDESTROY) {
+        control->m_gone = true;
+    }
+    if (control->m_gone && control->m_depth == 0) {
         delete control;
     }
     return result;
 }
 
+LRESULT CMarkupStatic::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_gone) {
+        return 0;
+    }
+    if (m_staticProcedure != nullptr) {
+        return CallWindowProcW(m_staticProcedure, m_hwnd, message, wParam, lParam);
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+MarkupAlignment CMarkupStatic::Alignment() const {
+    switch (GetWindowLongW(m_hwnd, GWL_STYLE) & SS_TYPEMASK) {
+    case SS_CENTER:
+        return MarkupAlignment::Centre;
+    case SS_RIGHT:
+        return MarkupAlignment::Right;
+    default:
+        return MarkupAlignment::Left;
+    }
+}
+
 LRESULT CMarkupStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETTEXT: {
+        // Not through the static: it would paint the plain text at once, tags and all.
         LRESULT result = DefWindowProcW(m_hwnd, message, wParam, lParam);
         MarkDirty();
         return result;
@@ -168,20 +259,37 @@ LRESULT CMarkupStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
         m_windowFont = reinterpret_cast<HFONT>(wParam);
         MarkDirty();
+        if (m_staticProcedure != nullptr) {
+            Default(message, wParam, FALSE); // the static keeps its own record of the font true
+        }
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(m_windowFont);
     case WM_SIZE:
+    case WM_STYLECHANGED:
         MarkDirty();
-        return 0;
+        return Default(message, wParam, lParam);
     case WM_ERASEBKGND:
         return 1; // the paint covers the whole client area
     case WM_PAINT:
         Paint();
         return 0;
+    case WM_NCHITTEST: {
+        // A static without SS_NOTIFY lets the mouse through to its parent; its links must still be
+        // clickable.
+        LRESULT hit = Default(message, wParam, lParam);
+        if (hit == HTTRANSPARENT) {
+            POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            ScreenToClient(m_hwnd, &point);
+            if (HitLink(m_layout, point.x, point.y) != nullptr) {
+                return HTCLIENT;
+            }
+        }
+        return hit;
+    }
     case WM_MOUSEMOVE:
         OnMouseMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        return 0;
+        return Default(message, wParam, lParam);
     case WM_SETCURSOR:
         if (m_overLink) {
             ::SetCursor(HandCursor());
@@ -189,12 +297,13 @@ LRESULT CMarkupStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_LBUTTONUP:
+        Default(message, wParam, lParam);
         ClickAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         return 0;
     default:
         break;
     }
-    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }
 
 void CMarkupStatic::MarkDirty() {
@@ -304,7 +413,7 @@ void CMarkupStatic::Render(HDC dc, int width, int height) {
     std::vector<MarkupItem> items = ParseMarkup(U(text.c_str(), text.size()));
     {
         GdiMeasurer measurer(dc, base);
-        m_layout = LayoutMarkup(items, width, m_leftMargin, m_rightMargin, measurer);
+        m_layout = LayoutMarkup(items, width, m_leftMargin, m_rightMargin, measurer, Alignment());
     }
 
     SetBkMode(dc, TRANSPARENT);
@@ -413,12 +522,16 @@ void CMarkupStatic::OnMouseMove(int x, int y) {
 }
 
 bool CMarkupStatic::ClickAt(int x, int y) {
-    const std::u16string* target = HitLink(m_layout, x, y);
-    if (target == nullptr) {
+    const std::u16string* hit = HitLink(m_layout, x, y);
+    if (hit == nullptr) {
         return false;
     }
+    // The command's window may give this control a new text or table, or destroy it, while the
+    // command is sent.
+    std::u16string target = *hit;
+    std::vector<MarkupAppCommand> commands = m_commands;
     platform::win32::WinShell shell;
     platform::win32::WinRegistry registry;
     platform::win32::WinWindowManager windows;
-    return FollowMarkupLink(*target, m_commands, shell, registry, windows);
+    return FollowMarkupLink(target, commands, shell, registry, windows);
 }

@@ -1,6 +1,7 @@
 // The mark-up static control's window: a window class ("KtMarkupStatic") used in the .rc templates
-// like a static control. Its window text is the mark-up; the portable parser and layout decide what
-// goes where, this class paints it through an off-screen bitmap and follows the links.
+// like a static control, or a plain static control of a template taken over with Attach. Its window
+// text is the mark-up; the portable parser and layout decide what goes where, this class paints it
+// through an off-screen bitmap and follows the links.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +20,12 @@ public:
 
     // Registers the window class once per process.
     static bool Register(HINSTANCE instance);
-    // The control object of a window of this class, or null.
+    // Takes over a text static control (left, centred or right aligned): its text becomes the mark-up,
+    // its alignment places the lines, and it keeps its own notifications (SS_NOTIFY) to the parent.
+    // The control object belongs to the window and goes with it. Null for a window that is no text
+    // static; the existing object for a window already taken over.
+    static CMarkupStatic* Attach(HWND staticControl);
+    // The control object of a window of this class or of a static taken over, or null.
     static CMarkupStatic* FromWindow(HWND hwnd);
 
     // Both colour setters return the previous value.
@@ -39,11 +45,16 @@ public:
     bool ClickAt(int x, int y);
 
 private:
-    explicit CMarkupStatic(HWND hwnd) : m_hwnd(hwnd) {}
+    explicit CMarkupStatic(HWND hwnd, WNDPROC staticProcedure = nullptr)
+        : m_hwnd(hwnd), m_staticProcedure(staticProcedure) {}
     ~CMarkupStatic();
 
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK AttachedProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Dispatch(CMarkupStatic* control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    MarkupAlignment Alignment() const;
     void MarkDirty();
     void Paint();
     void Render(HDC dc, int width, int height);
@@ -54,6 +65,11 @@ private:
     uint32_t Colour(const CNamedColors& colour) const;
 
     HWND m_hwnd;
+    WNDPROC m_staticProcedure; // the static's own procedure when taken over; null for our class
+    // A link's command may destroy the window while its click is handled: the object then outlives
+    // WM_NCDESTROY until the outermost message returns.
+    int m_depth = 0;
+    bool m_gone = false;
     bool m_dirty = true;
     HDC m_memoryDc = nullptr;
     HBITMAP m_bitmap = nullptr;
