@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/CaseFold.h"
 #include "base/Format.h"
 #include "base/Text.h"
 #include "base/Trace.h"
@@ -210,14 +211,15 @@ int LoadProfileTable(int useAlternateDefault) {
 
     // A store changed outside the program may hold more subkeys than the table has slots; the first
     // 128 in enumeration order are the ones shown.
-    std::vector<std::u16string> keys = ProfileSubKeys(kProfileSlots);
-    std::vector<kernel::WirelessProfile> loaded(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i) {
+    std::vector<std::u16string> keys = ProfileSubKeys(SIZE_MAX);
+    std::vector<kernel::WirelessProfile> loaded(std::min(keys.size(), kProfileSlots));
+    for (size_t i = 0; i < loaded.size(); ++i) {
         ReadProfile(ProfileKeyPath(keys[i]), loaded[i]);
     }
 
-    // Order values give the priorities; one whose profile is gone is stale and removed. A value the
-    // service refuses to delete is stepped over, so a failing service cannot stall the load.
+    // Order values give the priorities; one whose profile is gone is stale and removed. A profile the
+    // table had no room for is not gone: its value stays. A value the service refuses to delete is
+    // stepped over, so a failing service cannot stall the load.
     uint32_t index = 0;
     for (uint32_t round = 0; round < kMaxDeleteRounds; ++round) {
         std::optional<OrderValue> entry = EnumOrderValue(index);
@@ -229,6 +231,12 @@ int LoadProfileTable(int useAlternateDefault) {
         });
         if (owner != loaded.end()) {
             owner->priority = static_cast<uint32_t>(base::ParseInt(entry->name));
+            ++index;
+            continue;
+        }
+        bool unread = entry->profile && std::find(keys.begin() + static_cast<std::ptrdiff_t>(loaded.size()),
+                                                  keys.end(), *entry->profile) != keys.end();
+        if (unread) {
             ++index;
             continue;
         }
@@ -318,13 +326,15 @@ int AddProfile(kernel::WirelessProfile& record) {
         return kAddWriteFailed;
     }
     // The existence test is exact; a key that differs only in letter case is the same registry key, so
-    // the write below replaces its values (the caller asked for a profile of this spelling).
+    // the write below replaces its values (the caller asked for a profile of this spelling). Letter
+    // case here is the registry's, every letter's: a failed write must never clean up "Äpfel" because
+    // "äpfel" was being added.
     bool sameKeyExists = false;
     for (const std::u16string& key : ProfileSubKeys(SIZE_MAX)) {
         if (key == name) {
             return kAddExists;
         }
-        sameKeyExists = sameKeyExists || base::EqualsAsciiNoCase(key, name);
+        sameKeyExists = sameKeyExists || base::EqualsNoCase(key, name);
     }
     record.priority = NextProfileNumber();
     if (WriteProfile(ProfileKeyPath(name), record) != 1 || !WriteOrderValue(record.priority, name)) {
@@ -344,10 +354,10 @@ int UpdateProfile(const kernel::WirelessProfile& record) {
     std::u16string_view name = NameOf(record);
     for (const std::u16string& key : ProfileSubKeys(SIZE_MAX)) {
         if (key == name) {
-            return WriteProfile(ProfileKeyPath(key), record) == 1 ? 1 : 0;
+            return WriteProfile(ProfileKeyPath(key), record) == 1 ? kUpdateWritten : kUpdateWriteFailed;
         }
     }
-    return 0;
+    return kUpdateNotFound;
 }
 
 bool DeleteProfile(std::u16string_view name) {

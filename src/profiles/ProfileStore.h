@@ -34,6 +34,12 @@ constexpr int kAddExists = 1;
 constexpr int kAddWriteFailed = 3;
 constexpr int kAddStoreFull = 4;
 
+// UpdateProfile results. A caller that asked to overwrite must learn that nothing was written, and
+// tell the user so as it does for a failed add, rather than take a refused write for "not found".
+constexpr int kUpdateNotFound = 0;
+constexpr int kUpdateWritten = 1;
+constexpr int kUpdateWriteFailed = kAddWriteFailed;
+
 // What the store needs from the rest of the program, handed over at start-up (after the language texts
 // are read) so that this library does not reach into the application core.
 struct ProfileStoreConfig {
@@ -70,7 +76,7 @@ int WriteProfile(std::u16string_view keyPath, const kernel::WirelessProfile& rec
 // Returns the number of stored profiles (at most kProfileSlots).
 int LoadProfileTable(int useAlternateDefault);
 int AddProfile(kernel::WirelessProfile& record);          // kAdd*; sets the record's priority
-int UpdateProfile(const kernel::WirelessProfile& record); // 1 found and written, 0 not
+int UpdateProfile(const kernel::WirelessProfile& record); // kUpdate*
 bool DeleteProfile(std::u16string_view name);
 int CountProfiles();
 uint32_t NextProfileNumber();

@@ -89,6 +89,25 @@ TEST_F(ProfileStore, NameDifferingOnlyInCase) {
     EXPECT_FALSE(DeleteProfile(u"HOME"));
 }
 
+TEST_F(ProfileStore, RefusedAddNeverDeletesTheProfileSharingItsKey) {
+    // The registry folds the case of every letter: "äpfel" and "ÄPFEL" are the key of "Äpfel".
+    for (std::u16string_view spelling : {u"äpfel", u"ÄPFEL", u"Äpfel ", u"ÆØÅ"}) {
+        PutProfile(u"Äpfel", 0);
+        PutProfile(u"æøå", 1);
+        m_kernel.regSetStringResult = 0; // the service refuses every text it is asked to write
+        WirelessProfile p = Record(spelling);
+        EXPECT_EQ(AddProfile(p), kAddWriteFailed);
+        m_kernel.regSetStringResult = 1;
+        // A refused write leaves no profile of a new name behind, and deletes none that was there.
+        bool sharesAKey = spelling != u"Äpfel ";
+        EXPECT_TRUE(m_registry.KeyExists(platform::kHkeyLocalMachine, KeyOf(u"Äpfel")));
+        EXPECT_TRUE(m_registry.KeyExists(platform::kHkeyLocalMachine, KeyOf(u"æøå")));
+        EXPECT_EQ(m_registry.KeyExists(platform::kHkeyLocalMachine, KeyOf(spelling)), sharesAKey);
+        EXPECT_EQ(OrderValues(), (std::vector<std::u16string>{u"00=Äpfel", u"01=æøå"}));
+        m_registry.DeleteKeyTree(platform::kHkeyLocalMachine, kProfileListKey);
+    }
+}
+
 TEST_F(ProfileStore, DeleteRemovesFirstMatchingOrderValueOnly) {
     PutProfile(u"Alpha", 0);
     PutProfile(u"Beta", 1);
@@ -199,6 +218,24 @@ TEST_F(ProfileStore, NoMoreThan128ProfilesAreRead) {
     EXPECT_EQ(NameAt(127), u"P1126");
 }
 
+TEST_F(ProfileStore, OrderValuesOfProfilesBeyondTheTableSurviveTheLoad) {
+    // Written by another program: more profiles than the table holds, ordered last to first.
+    for (int i = 0; i < 140; ++i) {
+        PutProfile(u"P" + base::Widen(std::to_string(1000 + i)), 139 - i);
+    }
+    PutOrder(140, u"Gone");
+    std::vector<std::u16string> before = OrderValues();
+    ASSERT_EQ(before.size(), 141u);
+
+    EXPECT_EQ(LoadProfileTable(0), 128);
+    // Only the value whose profile is really gone is removed; the twelve profiles the table had no
+    // room for keep their places for the day the store is smaller again.
+    before.pop_back();
+    EXPECT_EQ(OrderValues(), before);
+    EXPECT_EQ(NameAt(1), u"P1127"); // lowest order value among the profiles read
+    EXPECT_EQ(NameAt(127), u"P1001");
+}
+
 TEST_F(ProfileStore, PromoteMovesBehindTheDefaultAndRewritesTheOrder) {
     PutProfile(u"Default", 0);
     PutProfile(u"A", 1);
@@ -241,13 +278,25 @@ TEST_F(ProfileStore, RewriteOrderRenumbersFromTheTable) {
 
 TEST_F(ProfileStore, UpdateNeedsTheExactName) {
     PutProfile(u"Home", 0);
-    EXPECT_EQ(UpdateProfile(Record(u"home", u"changed")), 0);
+    EXPECT_EQ(UpdateProfile(Record(u"home", u"changed")), kUpdateNotFound);
     EXPECT_EQ(StoredText(KeyOf(u"Home"), u"NetworkName"), u"net-Home");
     WirelessProfile p = Record(u"Home", u"changed");
     p.priority = 42;
-    EXPECT_EQ(UpdateProfile(p), 1);
+    EXPECT_EQ(UpdateProfile(p), kUpdateWritten);
+    EXPECT_EQ(kUpdateWritten, 1);
     EXPECT_EQ(StoredText(KeyOf(u"Home"), u"NetworkName"), u"changed");
     EXPECT_EQ(OrderValues(), (std::vector<std::u16string>{u"00=Home"}));
+}
+
+TEST_F(ProfileStore, UpdateTellsARefusedWriteFromAMissingProfile) {
+    PutProfile(u"Home", 0);
+    m_registry.FailWrites(platform::kHkeyLocalMachine, KeyOf(u"Home"), platform::kErrorAccessDenied);
+    EXPECT_EQ(UpdateProfile(Record(u"Home", u"changed")), kUpdateWriteFailed);
+    EXPECT_EQ(UpdateProfile(Record(u"Away", u"changed")), kUpdateNotFound);
+    EXPECT_NE(kUpdateWriteFailed, kUpdateNotFound);
+    EXPECT_NE(kUpdateWriteFailed, kUpdateWritten);
+    EXPECT_EQ(StoredText(KeyOf(u"Home"), u"NetworkName"), u"net-Home");
+    EXPECT_FALSE(m_registry.KeyExists(platform::kHkeyLocalMachine, KeyOf(u"Away")));
 }
 
 TEST_F(ProfileStore, FindAndMarkActive) {
