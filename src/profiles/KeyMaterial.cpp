@@ -10,50 +10,11 @@ namespace {
 constexpr size_t kMaxPassphraseBytes = 255;
 constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
 
-// Windows-1252 bytes 0x80-0x9F; zero where the code page leaves the byte undefined (those map to the
-// control character of the same value, as Windows does).
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-uint8_t ToCp1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<uint8_t>(c);
-    }
-    for (uint8_t i = 0; i < 32; ++i) {
-        if (kCp1252High[i] == c) {
-            return static_cast<uint8_t>(0x80 + i);
-        }
-    }
-    return '?';
-}
-
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 } // namespace
 
-std::vector<uint8_t> PassphraseBytes(std::u16string_view passphrase) {
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < passphrase.size() && bytes.size() < kMaxPassphraseBytes; ++i) {
-        char16_t c = passphrase[i];
-        if (c == 0) {
-            break;
-        }
-        // A surrogate pair is one character and so one replacement.
-        if (IsHighSurrogate(c) && i + 1 < passphrase.size() && IsLowSurrogate(passphrase[i + 1])) {
-            ++i;
-        }
-        bytes.push_back(ToCp1252(c));
-    }
-    return bytes;
+std::vector<uint8_t> PassphraseBytes(const platform::AnsiCodePage& codePage, std::u16string_view passphrase) {
+    // The text ends at a zero unit, as the edit field's does.
+    return codePage.ToAnsi(passphrase.substr(0, passphrase.find(u'\0')), kMaxPassphraseBytes);
 }
 
 bool GenerateWep64Keys(std::span<const uint8_t> passphrase, Wep64Keys& keys) {
@@ -132,9 +93,9 @@ bool IsHexText(std::u16string_view text) {
     return true;
 }
 
-std::optional<std::array<std::u16string, 4>> GenerateWepKeyTexts(std::u16string_view passphrase,
-                                                                 bool use128) {
-    std::vector<uint8_t> bytes = PassphraseBytes(passphrase);
+std::optional<std::array<std::u16string, 4>> GenerateWepKeyTexts(const platform::AnsiCodePage& codePage,
+                                                                 std::u16string_view passphrase, bool use128) {
+    std::vector<uint8_t> bytes = PassphraseBytes(codePage, passphrase);
     std::array<std::u16string, 4> texts;
     if (use128) {
         Wep128Key key{};

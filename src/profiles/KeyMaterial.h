@@ -10,14 +10,16 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/AnsiCodePage.h"
+
 namespace profiles {
 
 using Wep64Keys = std::array<std::array<uint8_t, 5>, 4>;
 using Wep128Key = std::array<uint8_t, 13>;
 
-// The passphrase as the generators see it: the ANSI code page of the installations the product ships
-// to (Windows-1252), '?' for what it cannot show, at most 255 bytes.
-std::vector<uint8_t> PassphraseBytes(std::u16string_view passphrase);
+// The passphrase as the generators see it: in the system's ANSI code page, so that a passphrase gives
+// the keys the other programs on the machine derive from it, at most 255 bytes.
+std::vector<uint8_t> PassphraseBytes(const platform::AnsiCodePage& codePage, std::u16string_view passphrase);
 
 // Both return false and leave the output alone for an empty passphrase. Each writes its diagnostic
 // line(s) to standard output.
@@ -36,6 +38,7 @@ bool IsHexText(std::u16string_view text);
 
 // The four key texts a passphrase gives: four different 10-digit keys for 64 bits, one 26-digit key
 // four times for 128 bits; nothing for an empty passphrase.
-std::optional<std::array<std::u16string, 4>> GenerateWepKeyTexts(std::u16string_view passphrase, bool use128);
+std::optional<std::array<std::u16string, 4>> GenerateWepKeyTexts(const platform::AnsiCodePage& codePage,
+                                                                 std::u16string_view passphrase, bool use128);
 
 } // namespace profiles

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "fakes/FakeAnsiCodePage.h"
 #include "kernel/ConnectionBlock.h"
 #include "profiles/KeyMaterial.h"
 #include "profiles/KeyRules.h"
@@ -11,6 +12,8 @@
 
 namespace profiles {
 namespace {
+
+const fakes::FakeAnsiCodePage kWestern = fakes::FakeAnsiCodePage::Windows1252();
 
 std::u16string Hex64(const std::array<uint8_t, 5>& key) {
     return FormatKeyHex(key.data(), key.size(), 10);
@@ -41,21 +44,21 @@ TEST(KeyScramble, DamagedStoredFormInventsNothing) {
 TEST(KeyMaterial, Wep64SeedRules) {
     Wep64Keys keys{};
     // One character: the seed is that byte.
-    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(u"a"), keys));
+    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(kWestern, u"a"), keys));
     EXPECT_EQ(Hex64(keys[0]), u"63CACE42D9");
     EXPECT_EQ(Hex64(keys[3]), u"B4721C60FD");
     // Four characters: the seed is the four bytes read little-endian.
-    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(u"abcd"), keys));
+    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(kWestern, u"abcd"), keys));
     EXPECT_EQ(Hex64(keys[0]), u"41192B542A");
     EXPECT_EQ(Hex64(keys[1]), u"6473463AC1");
     EXPECT_EQ(Hex64(keys[2]), u"F33A3D5A83");
     EXPECT_EQ(Hex64(keys[3]), u"BD5C452EBD");
     // Longer passphrases fold onto the four seed bytes.
-    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(u"Passphrase"), keys));
+    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(kWestern, u"Passphrase"), keys));
     EXPECT_EQ(Hex64(keys[0]), u"E1EA467FDB");
     EXPECT_EQ(Hex64(keys[2]), u"10070D6A76");
     // Characters outside ASCII go through the ANSI code page.
-    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(u"\u00e9\u20ac"), keys));
+    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(kWestern, u"\u00e9\u20ac"), keys));
     EXPECT_EQ(Hex64(keys[0]), u"1EE6180DFD");
 
     Wep64Keys untouched{};
@@ -66,14 +69,14 @@ TEST(KeyMaterial, Wep64SeedRules) {
 
 TEST(KeyMaterial, Wep128KeyFromMd5) {
     Wep128Key key{};
-    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(u"a"), key));
+    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(kWestern, u"a"), key));
     EXPECT_EQ(FormatKeyHex(key.data(), key.size(), 26), u"014842D480B571495A4A036379");
-    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(u"secret"), key));
+    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(kWestern, u"secret"), key));
     EXPECT_EQ(FormatKeyHex(key.data(), key.size(), 26), u"1C064922046D6517DFEF3B7EF3");
     // 64 bytes or more: only the first 64 count.
-    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(std::u16string(64, u'x')), key));
+    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(kWestern, std::u16string(64, u'x')), key));
     EXPECT_EQ(FormatKeyHex(key.data(), key.size(), 26), u"C1BB4F81D892B2D57947682AEB");
-    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(std::u16string(64, u'x') + u"TAIL"), key));
+    ASSERT_TRUE(GenerateWep128Key(PassphraseBytes(kWestern, std::u16string(64, u'x') + u"TAIL"), key));
     EXPECT_EQ(FormatKeyHex(key.data(), key.size(), 26), u"C1BB4F81D892B2D57947682AEB");
 
     Wep128Key untouched{};
@@ -85,31 +88,63 @@ TEST(KeyMaterial, Wep128KeyFromMd5) {
 TEST(KeyMaterial, DiagnosticLinesOnStandardOutput) {
     Wep64Keys keys{};
     testing::internal::CaptureStdout();
-    GenerateWep64Keys(PassphraseBytes(u"abcd"), keys);
+    GenerateWep64Keys(PassphraseBytes(kWestern, u"abcd"), keys);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Key0=41192b542a\nKey1=6473463ac1\nKey2=f33a3d5a83\nKey3=bd5c452ebd\n");
     Wep128Key key{};
     testing::internal::CaptureStdout();
-    GenerateWep128Key(PassphraseBytes(u"secret"), key);
+    GenerateWep128Key(PassphraseBytes(kWestern, u"secret"), key);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "1c064922046d6517dfef3b7ef3\n");
 }
 
 TEST(KeyMaterial, PassphraseBytesAreAnsiAndBounded) {
-    EXPECT_EQ(PassphraseBytes(u"\u00e9\u20ac\u4e2d"), (std::vector<uint8_t>{0xE9, 0x80, '?'}));
-    EXPECT_EQ(PassphraseBytes(u"\xD83D\xDE00").size(), 1u); // one character, one replacement
-    EXPECT_EQ(PassphraseBytes(std::u16string(400, u'p')).size(), 255u);
+    EXPECT_EQ(PassphraseBytes(kWestern, u"\u00e9\u20ac\u4e2d"), (std::vector<uint8_t>{0xE9, 0x80, '?'}));
+    EXPECT_EQ(PassphraseBytes(kWestern, u"\xD83D\xDE00").size(), 1u); // one character, one replacement
+    EXPECT_EQ(PassphraseBytes(kWestern, std::u16string(400, u'p')).size(), 255u);
+}
+
+TEST(KeyMaterial, PassphraseBytesFollowTheSystemCodePage) {
+    const fakes::FakeAnsiCodePage cyrillic = fakes::FakeAnsiCodePage::Windows1251();
+    const fakes::FakeAnsiCodePage greek = fakes::FakeAnsiCodePage::Windows1253();
+    EXPECT_EQ(PassphraseBytes(cyrillic, u"Жж1"), (std::vector<uint8_t>{0xC6, 0xE6, '1'}));
+    EXPECT_EQ(PassphraseBytes(greek, u"Ωω1"), (std::vector<uint8_t>{0xD9, 0xF9, '1'}));
+    EXPECT_EQ(PassphraseBytes(cyrillic, std::u16string_view(u"ключ\0хвост", 10)), PassphraseBytes(cyrillic, u"ключ"));
+
+    // Under the code page of the machine, passphrases of the same length in its script are different
+    // passphrases; read as Windows-1252 they would all be "??????" and give every network one key.
+    struct Case {
+        const fakes::FakeAnsiCodePage& codePage;
+        std::u16string_view first;
+        std::u16string_view second;
+    };
+    const Case kCases[] = {{cyrillic, u"пароль", u"секрет"}, {greek, u"κλειδί", u"μυστικ"}};
+    for (const Case& c : kCases) {
+        for (bool use128 : {false, true}) {
+            auto first = GenerateWepKeyTexts(c.codePage, c.first, use128);
+            auto second = GenerateWepKeyTexts(c.codePage, c.second, use128);
+            ASSERT_TRUE(first && second);
+            EXPECT_NE((*first)[0], (*second)[0]) << (use128 ? "128" : "64") << "-bit keys coincide";
+        }
+    }
+    // And the bytes are the page's own: the 64-bit seed of a one-letter passphrase is its code.
+    Wep64Keys fromLetter{};
+    Wep64Keys fromByte{};
+    const uint8_t zhe = 0xC6;
+    ASSERT_TRUE(GenerateWep64Keys(PassphraseBytes(cyrillic, u"Ж"), fromLetter));
+    ASSERT_TRUE(GenerateWep64Keys(std::span<const uint8_t>(&zhe, 1), fromByte));
+    EXPECT_EQ(fromLetter, fromByte);
 }
 
 TEST(KeyMaterial, KeyTextsForTheSettingsTab) {
-    auto texts64 = GenerateWepKeyTexts(u"abcd", false);
+    auto texts64 = GenerateWepKeyTexts(kWestern, u"abcd", false);
     ASSERT_TRUE(texts64.has_value());
     EXPECT_EQ((*texts64)[1], u"6473463AC1");
-    auto texts128 = GenerateWepKeyTexts(u"secret", true);
+    auto texts128 = GenerateWepKeyTexts(kWestern, u"secret", true);
     ASSERT_TRUE(texts128.has_value());
     for (const std::u16string& text : *texts128) {
         EXPECT_EQ(text, u"1C064922046D6517DFEF3B7EF3");
     }
-    EXPECT_FALSE(GenerateWepKeyTexts(u"", true).has_value());
+    EXPECT_FALSE(GenerateWepKeyTexts(kWestern, u"", true).has_value());
 }
 
 TEST(KeyMaterial, FormatKeyHexWidths) {

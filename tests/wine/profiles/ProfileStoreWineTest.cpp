@@ -12,6 +12,7 @@
 
 #include "base/Text.h"
 #include "kernel/IWirelessKernel.h"
+#include "platform/win32/WinAnsiCodePage.h"
 #include "platform/win32/WinRegistry.h"
 #include "profiles/KeyMaterial.h"
 #include "profiles/KeyRules.h"
@@ -183,7 +184,7 @@ TEST_F(ProfileStoreWine, ThreeProfilesStoredThroughTheServiceAndLoadedBack) {
     wepPhrase.block.securityFlags = kSecurityWep;
     wepPhrase.noPassphrase = 0;
     base::CopyToField(wepPhrase.wepPassphrase, u"wine phrase");
-    auto generated = profiles::GenerateWepKeyTexts(u"wine phrase", false);
+    auto generated = profiles::GenerateWepKeyTexts(platform::win32::WinAnsiCodePage(), u"wine phrase", false);
     ASSERT_TRUE(generated.has_value());
     for (size_t k = 0; k < 4; ++k) {
         base::CopyToField(wepPhrase.block.wepKeys[k], (*generated)[k]);
