@@ -5,7 +5,7 @@
 
 CDetectDlg::CDetectDlg() : ui::Dialog(IDD_DIALOG_MESSAGE_DETECT) {}
 
-void CDetectDlg::OnInit() {
+bool CDetectDlg::OnInit() {
     std::u16string text;
     if (m_form == kFormPleaseWait) {
         text = LangText(u"IDD_DLG_CONNECTWIZARD_PLEASEWAIT", u"10000", u"\n\nPlease Wait...");
@@ -14,6 +14,7 @@ void CDetectDlg::OnInit() {
                         u"Detecting adatper........");
     }
     host().SetText(IDC_STATIC_MESSAGE_DETECT_TEXT, text);
+    return true;
 }
 
 void CDetectDlg::ShowBox(bool show) {

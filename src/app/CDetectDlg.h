@@ -13,7 +13,7 @@ public:
 
     int m_form = kFormDetect; // set before the window is created
 
-    void OnInit() override;
+    bool OnInit() override;
 
     // Owner's calls; nothing happens while the window does not exist.
     void ShowBox(bool show);

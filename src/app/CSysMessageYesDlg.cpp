@@ -14,23 +14,24 @@ constexpr int kNarrower = 100;
 
 CSysMessageYesDlg::CSysMessageYesDlg() : ui::Dialog(IDD_DIALOG_SYSMESSAGE_YES) {}
 
-void CSysMessageYesDlg::OnInit() {
+bool CSysMessageYesDlg::OnInit() {
     host().SetText(IDC_STATIC_SYSMESSAGE_TEXT, m_message);
     if (m_layoutFlag == 1) {
         ApplyLayout();
     }
+    return true;
 }
 
 void CSysMessageYesDlg::ApplyLayout() {
     ui::Rect window = host().WindowRect();
-    ui::Rect ok = host().ControlRect(ui::kIdOk);
+    ui::Rect ok = host().Item(ui::kIdOk).GetRect();
     if (m_layoutVariant == 0) {
         ui::Rect moved = window.Offset(kShiftRight, kShiftDown);
         moved.right -= kNarrower;
         host().MoveWindow(moved);
-        host().MoveControl(ui::kIdOk, ok.Offset(-50, 0));
+        host().Item(ui::kIdOk).Move(ok.Offset(-50, 0));
     } else {
         host().MoveWindow(window.Offset(kShiftRight, kShiftDown));
-        host().MoveControl(ui::kIdOk, ok.Offset(-10, -2));
+        host().Item(ui::kIdOk).Move(ok.Offset(-10, -2));
     }
 }

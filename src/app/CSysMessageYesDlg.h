@@ -15,7 +15,7 @@ public:
     int m_layoutFlag = 0;     // 1: move and reshape as below
     int m_layoutVariant = 0;  // 0: 100 px narrower, OK 50 px left; 1: same size, OK 10 px left, 2 px up
 
-    void OnInit() override;
+    bool OnInit() override;
 
 private:
     void ApplyLayout();

@@ -1,15 +1,11 @@
 #include "ui/Host.h"
 
-namespace ui {
+namespace ui::detail {
 
-int Host::ListFind(ControlId id, std::u16string_view text) {
-    int count = ListCount(id);
-    for (int i = 0; i < count; ++i) {
-        if (ListItemText(id, i) == text) {
-            return i;
-        }
-    }
-    return -1;
+bool KindFits(ControlKind wanted, ControlKind actual) {
+    // A combo box's list answers the list-box calls.
+    return wanted == ControlKind::Any || wanted == actual ||
+           (wanted == ControlKind::List && actual == ControlKind::Combo);
 }
 
-} // namespace ui
+} // namespace ui::detail

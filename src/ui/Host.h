@@ -1,14 +1,21 @@
 // Everything a dialog may do to its window. A dialog class never touches a window handle: the Win32
-// host maps these calls onto real controls, the fake host keeps them in memory for tests.
+// host maps these calls onto real windows, the fake host keeps them in memory for tests, and both
+// behave alike where dialogs break (see src/ui/README.md).
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "ui/Controls.h"
 #include "ui/Poster.h"
 #include "ui/Types.h"
+
+namespace platform {
+class NotificationArea;
+class PopupMenu;
+} // namespace platform
 
 namespace ui {
 
@@ -18,85 +25,118 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    // The dialog window itself.
+    // The dialog window itself. Its rectangle is in the parent's client coordinates for a page and in
+    // screen coordinates for every other window; MoveWindow takes the same.
     virtual void SetCaption(std::u16string_view text) = 0;
     virtual std::u16string Caption() = 0;
-    virtual Rect WindowRect() = 0; // screen coordinates
+    virtual Rect WindowRect() = 0;
     virtual void MoveWindow(const Rect& rect) = 0;
     virtual void ShowWindow(bool show) = 0;
     virtual bool IsWindowVisible() = 0;
+    // Shown, restored and brought to the front.
+    virtual void ShowNormal() = 0;
+    virtual bool IsActiveWindow() = 0;
 
-    // Any control.
-    virtual bool HasControl(ControlId id) = 0;
-    virtual void SetText(ControlId id, std::u16string_view text) = 0;
-    virtual std::u16string GetText(ControlId id) = 0;
-    virtual void Enable(ControlId id, bool enable) = 0;
-    virtual bool IsEnabled(ControlId id) = 0;
-    virtual void Show(ControlId id, bool show) = 0;
-    virtual bool IsVisible(ControlId id) = 0;
-    virtual void SetCheck(ControlId id, bool checked) = 0;
-    virtual bool IsChecked(ControlId id) = 0;
-    virtual void SetFocus(ControlId id) = 0;
+    // Controls, by the kind the template gave them. A control the template lacks, or asked for as
+    // another kind, is a do-nothing handle (and a failure on the strict fake host).
+    Control& Item(ControlId id) { return Get<Control>(id); }
+    StaticControl& Static(ControlId id) { return Get<StaticControl>(id); }
+    ButtonControl& Button(ControlId id) { return Get<ButtonControl>(id); }
+    EditControl& Edit(ControlId id) { return Get<EditControl>(id); }
+    ListControl& List(ControlId id) { return Get<ListControl>(id); }
+    ComboControl& Combo(ControlId id) { return Get<ComboControl>(id); }
+    ReportControl& Report(ControlId id) { return Get<ReportControl>(id); }
+    TabControl& Tab(ControlId id) { return Get<TabControl>(id); }
+    SliderControl& Slider(ControlId id) { return Get<SliderControl>(id); }
+    ProgressControl& Progress(ControlId id) { return Get<ProgressControl>(id); }
+    RichTextControl& RichText(ControlId id) { return Get<RichTextControl>(id); }
+    bool HasControl(ControlId id) { return FindControl(id, ControlKind::Any) != nullptr; }
     virtual ControlId FocusedControl() = 0;
-    virtual Rect ControlRect(ControlId id) = 0; // client coordinates of the dialog
-    virtual void MoveControl(ControlId id, const Rect& rect) = 0;
 
-    // Edit boxes.
-    virtual void SetTextLimit(ControlId id, int units) = 0;
-    virtual void SelectText(ControlId id, int start, int end) = 0; // end -1: to the end
+    // Shorthands for the calls every kind has.
+    void SetText(ControlId id, std::u16string_view text) { Item(id).SetText(text); }
+    std::u16string GetText(ControlId id) { return Item(id).Text(); }
+    void Enable(ControlId id, bool enable) { Item(id).Enable(enable); }
+    bool IsEnabled(ControlId id) { return Item(id).IsEnabled(); }
+    void Show(ControlId id, bool show) { Item(id).Show(show); }
+    bool IsVisible(ControlId id) { return Item(id).IsVisible(); }
+    void SetFocus(ControlId id) { Item(id).Focus(); }
 
-    // List boxes and combo boxes.
-    virtual void ListReset(ControlId id) = 0;
-    virtual int ListAdd(ControlId id, std::u16string_view text) = 0;
-    virtual int ListCount(ControlId id) = 0;
-    virtual std::u16string ListItemText(ControlId id, int index) = 0;
-    virtual void ListSelect(ControlId id, int index) = 0; // -1 clears the selection
-    virtual int ListSelection(ControlId id) = 0;          // -1 when none
+    // Appearance of the window.
+    virtual void SetBackgroundColor(Color color) = 0; // dialog and static backgrounds
+    virtual void SetDefaultButton(ControlId id) = 0;
+    // Caption and task-switch icon; ids from 32512 up are the system's own icons.
+    virtual void SetIcon(int iconResource) = 0;
+    // A command of the window's system menu, after a separator; it arrives as kWmSysCommand.
+    virtual void AddSystemMenuItem(uint32_t command, std::u16string_view text) = 0;
+    virtual void SetTopMost(bool topMost) = 0;
+    virtual void SetOpacity(uint8_t alpha) = 0; // 255: opaque
+    virtual Rect ScreenRect() = 0;
+    virtual Rect WorkArea() = 0; // the screen less the taskbar
 
-    // Report-style list views.
-    virtual void ReportSetColumns(ControlId id, const std::vector<ListColumn>& columns) = 0;
-    virtual int ReportInsertRow(ControlId id, int row, std::u16string_view firstCell, int image) = 0;
-    virtual void ReportSetCell(ControlId id, int row, int column, std::u16string_view text) = 0;
-    virtual std::u16string ReportCell(ControlId id, int row, int column) = 0;
-    virtual int ReportRowCount(ControlId id) = 0;
-    virtual void ReportDeleteAll(ControlId id) = 0;
-    virtual void ReportSelect(ControlId id, int row) = 0;
-    virtual int ReportSelection(ControlId id) = 0;
-
-    // Tab controls.
-    virtual void TabReset(ControlId id) = 0;
-    virtual int TabAdd(ControlId id, std::u16string_view caption) = 0;
-    virtual int TabCount(ControlId id) = 0;
-    virtual void TabSelect(ControlId id, int index) = 0;
-    virtual int TabSelection(ControlId id) = 0;
-
-    // Progress bars and sliders.
-    virtual void SetRange(ControlId id, int minimum, int maximum) = 0;
-    virtual void SetPos(ControlId id, int position) = 0;
-    virtual int GetPos(ControlId id) = 0;
-
-    // Rich-text boxes: replaces the content with the given RTF bytes.
-    virtual bool StreamRichText(ControlId id, const std::vector<uint8_t>& rtf) = 0;
-
-    // Timers, private messages and the end of the dialog.
+    // Timers, messages and the end of the dialog.
     virtual void SetTimer(int timerId, uint32_t milliseconds) = 0;
     virtual void KillTimer(int timerId) = 0;
     virtual void PostToSelf(uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
+    // To the dialog that holds this page (or owns this window); false when there is none.
+    virtual bool PostToParent(uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
+    // A thread-safe way for workers to post to this window; dropped once the window is gone.
+    virtual Poster MakePoster() = 0;
+    // A message number shared by every program that registers the same name (0 on failure).
+    virtual uint32_t RegisterMessage(std::u16string_view name) = 0;
+    virtual bool RegisterHotKey(int hotKeyId, uint32_t modifiers, uint32_t virtualKey) = 0;
+    virtual void UnregisterHotKey(int hotKeyId) = 0;
+    // Ends the dialog with a result. A modeless window goes once the running handler returns, so the
+    // host stays usable until then.
     virtual void EndDialog(int result) = 0;
 
     // Other windows.
     virtual int ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) = 0;
+    // Ends a message box this window shows (a handler that runs while it is open, such as a timer, may
+    // decide it is no longer true), as if the user had chosen `answer`; false when none is open.
+    virtual bool CloseMessageBox(int answer) = 0;
     virtual int RunModal(Dialog& child) = 0;
+    // An owned top-level window that lives until it ends or this one goes; false when it could not be
+    // created.
     virtual bool ShowModeless(Dialog& child) = 0;
+    // A child dialog placed in the display area of the tab control `area`, hidden until ShowPage.
+    virtual bool CreatePage(Dialog& page, ControlId area) = 0;
+    virtual void ShowPage(Dialog& page, bool show) = 0;
     virtual void SetCursor(Cursor cursor) = 0;
-    // A thread-safe way for workers to post to this window; dropped once the window is gone.
-    virtual Poster MakePoster() = 0;
-    // The platform's handle of the dialog window, for the few platform calls that need it (posting from
-    // another thread, z-order); 0 in hosts without a window.
-    virtual uintptr_t NativeWindow() { return 0; }
+    // The notification area and pop-up menus, reporting to this window.
+    virtual std::unique_ptr<platform::NotificationArea> CreateNotificationArea() = 0;
+    virtual std::unique_ptr<platform::PopupMenu> CreatePopupMenu() = 0;
 
-    // Helpers over the calls above.
-    int ListFind(ControlId id, std::u16string_view text); // exact match, -1 when none
+protected:
+    // The control with this id, or null. `wanted` is only a hint for hosts that make controls on demand.
+    virtual Control* FindControl(ControlId id, ControlKind wanted) = 0;
+    // Called when a dialog asks for a control the template lacks or has as another kind.
+    virtual void ControlMissing(ControlId id, ControlKind wanted, const Control* found) = 0;
+
+private:
+    template <class T>
+    T& Get(ControlId id);
 };
+
+namespace detail {
+bool KindFits(ControlKind wanted, ControlKind actual);
+template <class T>
+T& NullControl() {
+    static T none;
+    return none;
+}
+} // namespace detail
+
+template <class T>
+T& Host::Get(ControlId id) {
+    Control* found = FindControl(id, T::kKind);
+    if (found != nullptr && detail::KindFits(T::kKind, found->Kind())) {
+        if (T* typed = dynamic_cast<T*>(found)) {
+            return *typed;
+        }
+    }
+    ControlMissing(id, T::kKind, found);
+    return detail::NullControl<T>();
+}
 
 } // namespace ui

@@ -5,7 +5,15 @@
 
 namespace uninstall {
 
-void CUninstallDlg::OnInit() {
+namespace {
+constexpr int kApplicationIcon = 32512; // the system's default program icon
+} // namespace
+
+bool CUninstallDlg::OnInit() {
+    // The dressing of a dialog application, in place before the launcher runs.
+    host().AddSystemMenuItem(IDM_ABOUTBOX, u"&About Uninstall...");
+    host().SetIcon(kApplicationIcon);
+
     std::string identifier = ProductIdentifier(m_commandLine);
     std::string uninstallString;
     // An empty identifier would name the list of installed programs itself, not a product.
@@ -18,6 +26,7 @@ void CUninstallDlg::OnInit() {
         base::Trace(u"Uninstall: the setup program could not be started");
     }
     host().EndDialog(0);
+    return true;
 }
 
 } // namespace uninstall

@@ -15,7 +15,7 @@ public:
     CUninstallDlg(UninstallSystem& system, std::string commandLine)
         : ui::Dialog(IDD_UNINSTALL_DIALOG), m_system(system), m_commandLine(std::move(commandLine)) {}
 
-    void OnInit() override;
+    bool OnInit() override;
 
     // The command that was started (empty before OnInit).
     const std::string& StartedCommand() const { return m_started; }

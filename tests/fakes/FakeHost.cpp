@@ -2,35 +2,133 @@
 
 #include <gtest/gtest.h>
 
-#include "base/Text.h"
+#include "platform/NotificationArea.h"
+#include "platform/PopupMenu.h"
+#include "ui/Messages.h"
 
 namespace fakes {
 
+namespace {
+
+std::map<int, std::vector<ControlDecl>>& Templates() {
+    static std::map<int, std::vector<ControlDecl>> templates;
+    return templates;
+}
+
+} // namespace
+
+void RegisterTemplate(int templateId, std::vector<ControlDecl> controls) {
+    Templates()[templateId] = std::move(controls);
+}
+
+void ForgetTemplates() {
+    Templates().clear();
+}
+
 FakeHost::FakeHost(ui::Dialog& dialog, ui::Rect window) : m_dialog(dialog), m_window(window) {}
+
+FakeHost::FakeHost(ui::Dialog& dialog, FakeHost* parent, bool page)
+    : m_dialog(dialog), m_parent(parent), m_page(page), m_window{0, 0, 200, 100} {
+    if (!page && parent != nullptr) {
+        m_window = parent->m_window.Offset(20, 20);
+    }
+}
 
 FakeHost::~FakeHost() {
     Destroy();
 }
 
+template <class F>
+auto FakeHost::Dispatch(F&& call) {
+    struct Leave {
+        FakeHost& host;
+        ~Leave() {
+            if (--host.m_depth == 0 && host.m_ended && host.m_open) {
+                host.FinishEnd();
+            }
+        }
+    };
+    ++m_depth;
+    Leave leave{*this};
+    return call();
+}
+
 FakeHost::Control& FakeHost::AddControl(ui::ControlId id, ui::Rect rect) {
-    Control& c = m_controls[id];
-    c.rect = rect;
-    return c;
+    return AddControl(id, ui::ControlKind::Any, rect, false);
+}
+
+FakeHost::Control& FakeHost::AddControl(ui::ControlId id, ui::ControlKind kind, ui::Rect rect, bool tabStop) {
+    auto& slot = m_controls[id];
+    if (!slot) {
+        slot = std::make_unique<Control>(*this, id, kind, rect, tabStop);
+        m_order.push_back(id);
+    } else {
+        slot->rect = rect;
+        slot->kind = kind == ui::ControlKind::Any ? slot->kind : kind;
+        slot->tabStop = tabStop;
+    }
+    return *slot;
 }
 
 FakeHost::Control& FakeHost::control(ui::ControlId id) {
-    if (m_strict && m_controls.count(id) == 0) {
-        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << " touched control " << id
+    auto it = m_controls.find(id);
+    if (it != m_controls.end()) {
+        return *it->second;
+    }
+    if (m_strict) {
+        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << ": the test read control " << id
                       << ", which its template lacks";
     }
-    return m_controls[id];
+    return AddControl(id, ui::ControlKind::Any, {}, false);
 }
 
-bool FakeHost::HasControl(ui::ControlId id) {
-    return !m_strict || m_controls.count(id) != 0;
+ui::Control* FakeHost::FindControl(ui::ControlId id, ui::ControlKind wanted) {
+    auto it = m_controls.find(id);
+    if (it == m_controls.end()) {
+        if (m_strict) {
+            return nullptr;
+        }
+        return &AddControl(id, wanted, {}, false);
+    }
+    Control& c = *it->second;
+    if (c.kind == ui::ControlKind::Any && !m_strict) {
+        c.kind = wanted;
+    }
+    return &c;
+}
+
+void FakeHost::ControlMissing(ui::ControlId id, ui::ControlKind wanted, const ui::Control* found) {
+    if (found == nullptr) {
+        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << " asked for " << ui::KindName(wanted) << " " << id
+                      << ", which its template lacks";
+    } else {
+        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << " asked for " << ui::KindName(wanted) << " " << id
+                      << ", which its template has as a " << ui::KindName(found->Kind());
+    }
+}
+
+void FakeHost::DeclareTemplate() {
+    auto it = Templates().find(m_dialog.TemplateId());
+    if (it == Templates().end() || !m_controls.empty()) {
+        return;
+    }
+    for (const ControlDecl& d : it->second) {
+        AddControl(d.id, d.kind, d.rect, d.tabStop);
+    }
+    m_strict = true;
 }
 
 void FakeHost::Open() {
+    OpenAs(true);
+}
+
+void FakeHost::OpenModeless() {
+    OpenAs(false);
+}
+
+void FakeHost::OpenAs(bool modal) {
+    m_modal = modal;
+    DeclareTemplate();
     m_channel = std::make_shared<ui::PostChannel>([this](uint32_t message, uintptr_t wParam, intptr_t lParam) {
         std::lock_guard lock(m_queueMutex);
         m_queue.push_back({message, wParam, lParam});
@@ -38,26 +136,92 @@ void FakeHost::Open() {
     });
     m_dialog.Attach(*this);
     m_open = true;
-    m_dialog.OnInit();
+    Dispatch([this] {
+        if (m_dialog.OnInit()) {
+            FocusFirstTabStop();
+        }
+    });
+}
+
+void FakeHost::FocusFirstTabStop() {
+    for (ui::ControlId id : m_order) {
+        const Control& c = *m_controls[id];
+        if (c.tabStop && c.enabled && c.visible) {
+            MoveFocus(id);
+            return;
+        }
+    }
+}
+
+void FakeHost::FinishEnd() {
+    Destroy();
 }
 
 void FakeHost::Destroy() {
     if (m_channel) {
         m_channel->Close();
     }
+    if (!m_open) {
+        return;
+    }
+    m_open = false;
+    // Owned windows go first, then the window itself, then the pages inside it, as on the platform.
+    modelessOwned.clear();
+    m_dialog.OnDestroy();
+    m_timers.clear();
+    m_hotKeys.clear();
+    for (auto& page : m_pages) {
+        page->Destroy();
+    }
+    m_dialog.Detach();
+    m_destroyed = true;
+}
+
+void FakeHost::SendCommand(ui::ControlId id, int code) {
     if (m_open) {
-        m_open = false;
-        m_dialog.OnDestroy();
-        m_dialog.Detach();
-        m_timers.clear();
+        Dispatch([&] { m_dialog.OnCommand(id, code); });
+    }
+}
+
+intptr_t FakeHost::SendNotify(const ui::Notify& notify) {
+    if (!m_open) {
+        return 0;
+    }
+    return Dispatch([&] { return m_dialog.OnNotify(notify); });
+}
+
+void FakeHost::MoveFocus(ui::ControlId id) {
+    if (id == m_focus) {
+        return;
+    }
+    ui::ControlId old = m_focus;
+    m_focus = id;
+    auto kindOf = [this](ui::ControlId c) {
+        auto it = m_controls.find(c);
+        return it == m_controls.end() ? ui::ControlKind::Any : it->second->kind;
+    };
+    if (kindOf(old) == ui::ControlKind::Edit) {
+        SendCommand(old, ui::kEditKillFocus);
+    } else if (kindOf(old) == ui::ControlKind::Combo) {
+        SendCommand(old, ui::kComboKillFocus);
+    }
+    if (kindOf(id) == ui::ControlKind::Edit) {
+        // The dialog manager selects an edit's whole text when it moves the focus there.
+        Control& edit = *m_controls[id];
+        edit.Select(0, -1);
+        SendCommand(id, ui::kEditSetFocus);
+    } else if (kindOf(id) == ui::ControlKind::Combo) {
+        SendCommand(id, ui::kComboSetFocus);
     }
 }
 
 void FakeHost::Click(ui::ControlId id) {
-    EXPECT_TRUE(control(id).enabled) << "clicked disabled control " << id;
-    EXPECT_FALSE(m_ended) << "clicked control " << id << " after the dialog ended";
-    if (control(id).enabled && !m_ended) {
-        m_dialog.OnCommand(id, ui::kClicked);
+    Control& c = control(id);
+    EXPECT_TRUE(c.enabled) << "clicked disabled control " << id;
+    EXPECT_TRUE(c.visible) << "clicked hidden control " << id;
+    EXPECT_TRUE(m_open) << "clicked control " << id << " after the dialog ended";
+    if (c.enabled && c.visible && m_open) {
+        SendCommand(id, ui::kClicked);
     }
 }
 
@@ -67,31 +231,84 @@ void FakeHost::Type(ui::ControlId id, std::u16string_view text) {
     if (c.textLimit > 0 && c.text.size() > static_cast<size_t>(c.textLimit)) {
         c.text.resize(static_cast<size_t>(c.textLimit));
     }
-    m_dialog.OnCommand(id, ui::kEditChange);
+    SendCommand(id, ui::kEditChange);
 }
 
 void FakeHost::SelectItem(ui::ControlId id, int index) {
-    ListSelect(id, index);
-    m_dialog.OnCommand(id, ui::kSelChange);
+    control(id).Select(index);
+    SendCommand(id, ui::kSelChange);
 }
 
 void FakeHost::SelectRow(ui::ControlId id, int row) {
-    ReportSelect(id, row);
-    m_dialog.OnNotify(id, ui::kItemChanged);
+    Control& c = control(id);
+    c.SelectRow(row);
+    ui::Notify click;
+    click.id = id;
+    click.code = ui::kClick;
+    click.item = c.selection;
+    click.subItem = 0;
+    SendNotify(click);
 }
 
 void FakeHost::SelectTab(ui::ControlId id, int index) {
-    TabSelect(id, index);
-    m_dialog.OnNotify(id, ui::kTabSelChange);
+    ui::Notify n;
+    n.id = id;
+    n.code = ui::kTabSelChanging;
+    if (SendNotify(n) != 0) {
+        return; // vetoed: the tab stays
+    }
+    control(id).Select(index);
+    n.code = ui::kTabSelChange;
+    SendNotify(n);
 }
 
 void FakeHost::FireTimer(int timerId) {
     ASSERT_TRUE(TimerRunning(timerId)) << "timer " << timerId << " is not running";
-    m_dialog.OnTimer(timerId);
+    Dispatch([&] { m_dialog.OnTimer(timerId); });
+}
+
+intptr_t FakeHost::Notify(const ui::Notify& notify) {
+    return SendNotify(notify);
 }
 
 bool FakeHost::Deliver(uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    return m_dialog.OnMessage(message, wParam, lParam);
+    intptr_t result = 0;
+    return Deliver(message, wParam, lParam, result);
+}
+
+bool FakeHost::Deliver(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
+    if (!m_open) {
+        return false;
+    }
+    bool handled = Dispatch([&] { return m_dialog.OnMessage(message, wParam, lParam, result); });
+    if (handled || !m_open) {
+        return handled;
+    }
+    // What the platform's dialog procedure does with what the dialog left alone.
+    if (message == ui::kWmSysCommand && (wParam & 0xFFF0) == ui::kScClose) {
+        return Deliver(ui::kWmClose, 0, 0);
+    }
+    if (message == ui::kWmClose) {
+        SendCommand(ui::kIdCancel, ui::kClicked);
+    }
+    return false;
+}
+
+void FakeHost::PressMenuKey(char16_t key) {
+    if (!m_open) {
+        return;
+    }
+    bool handled = Dispatch([&] { return m_dialog.OnMenuKey(key); });
+    if (!handled && m_page && m_parent != nullptr) {
+        m_parent->PressMenuKey(key);
+    }
+}
+
+void FakeHost::PressHotKey(int hotKeyId) {
+    auto it = m_hotKeys.find(hotKeyId);
+    if (it != m_hotKeys.end()) {
+        Deliver(ui::kWmHotKey, static_cast<uintptr_t>(hotKeyId), static_cast<intptr_t>(it->second));
+    }
 }
 
 int FakeHost::PumpPosted() {
@@ -106,8 +323,11 @@ int FakeHost::PumpPosted() {
             p = m_queue.front();
             m_queue.pop_front();
         }
-        m_dialog.OnMessage(p.message, p.wParam, p.lParam);
+        Deliver(p.message, p.wParam, p.lParam);
         ++delivered;
+    }
+    for (auto& page : m_pages) {
+        delivered += page->PumpPosted();
     }
     return delivered;
 }
@@ -117,119 +337,87 @@ uint32_t FakeHost::TimerInterval(int timerId) const {
     return it == m_timers.end() ? 0 : it->second;
 }
 
-void FakeHost::SetFocus(ui::ControlId id) {
+FakeHost* FakeHost::Page(ui::Dialog& page) {
+    for (auto& p : m_pages) {
+        if (&p->m_dialog == &page) {
+            return p.get();
+        }
+    }
+    return nullptr;
+}
+
+bool FakeHost::PageVisible(ui::Dialog& page) {
+    FakeHost* p = Page(page);
+    return p != nullptr && p->m_visible;
+}
+
+void FakeHost::ShowNormal() {
+    m_visible = true;
+    m_active = true;
+}
+
+void FakeHost::SetDefaultButton(ui::ControlId id) {
     control(id);
-    m_focus = id;
-}
-
-void FakeHost::SetTextLimit(ui::ControlId id, int units) {
-    control(id).textLimit = units;
-}
-
-void FakeHost::SelectText(ui::ControlId id, int start, int end) {
-    Control& c = control(id);
-    c.selStart = start;
-    c.selEnd = end < 0 ? static_cast<int>(c.text.size()) : end;
-}
-
-void FakeHost::ListReset(ui::ControlId id) {
-    Control& c = control(id);
-    c.items.clear();
-    c.selection = -1;
-}
-
-int FakeHost::ListAdd(ui::ControlId id, std::u16string_view text) {
-    Control& c = control(id);
-    c.items.emplace_back(text);
-    return static_cast<int>(c.items.size()) - 1;
-}
-
-std::u16string FakeHost::ListItemText(ui::ControlId id, int index) {
-    Control& c = control(id);
-    return (index >= 0 && static_cast<size_t>(index) < c.items.size()) ? c.items[static_cast<size_t>(index)]
-                                                                       : std::u16string();
-}
-
-void FakeHost::ListSelect(ui::ControlId id, int index) {
-    Control& c = control(id);
-    c.selection = (index >= 0 && static_cast<size_t>(index) < c.items.size()) ? index : -1;
-    if (c.selection >= 0) {
-        c.text = c.items[static_cast<size_t>(index)];
-    }
-}
-
-void FakeHost::ReportSetColumns(ui::ControlId id, const std::vector<ui::ListColumn>& columns) {
-    control(id).columns = columns;
-}
-
-int FakeHost::ReportInsertRow(ui::ControlId id, int row, std::u16string_view firstCell, int image) {
-    Control& c = control(id);
-    size_t at =
-        (row < 0 || static_cast<size_t>(row) > c.rows.size()) ? c.rows.size() : static_cast<size_t>(row);
-    std::vector<std::u16string> cells(c.columns.empty() ? 1 : c.columns.size());
-    cells[0] = firstCell;
-    c.rows.insert(c.rows.begin() + static_cast<std::ptrdiff_t>(at), cells);
-    c.rowImages.insert(c.rowImages.begin() + static_cast<std::ptrdiff_t>(at), image);
-    return static_cast<int>(at);
-}
-
-void FakeHost::ReportSetCell(ui::ControlId id, int row, int column, std::u16string_view text) {
-    Control& c = control(id);
-    if (row < 0 || static_cast<size_t>(row) >= c.rows.size() || column < 0) {
-        return;
-    }
-    auto& cells = c.rows[static_cast<size_t>(row)];
-    if (static_cast<size_t>(column) >= cells.size()) {
-        cells.resize(static_cast<size_t>(column) + 1);
-    }
-    cells[static_cast<size_t>(column)] = text;
-}
-
-std::u16string FakeHost::ReportCell(ui::ControlId id, int row, int column) {
-    Control& c = control(id);
-    if (row < 0 || static_cast<size_t>(row) >= c.rows.size() || column < 0) {
-        return {};
-    }
-    const auto& cells = c.rows[static_cast<size_t>(row)];
-    return static_cast<size_t>(column) < cells.size() ? cells[static_cast<size_t>(column)] : std::u16string();
-}
-
-void FakeHost::ReportDeleteAll(ui::ControlId id) {
-    Control& c = control(id);
-    c.rows.clear();
-    c.rowImages.clear();
-    c.selection = -1;
-}
-
-void FakeHost::ReportSelect(ui::ControlId id, int row) {
-    Control& c = control(id);
-    c.selection = (row >= 0 && static_cast<size_t>(row) < c.rows.size()) ? row : -1;
-}
-
-void FakeHost::SetRange(ui::ControlId id, int minimum, int maximum) {
-    Control& c = control(id);
-    c.rangeMin = minimum;
-    c.rangeMax = maximum;
-}
-
-bool FakeHost::StreamRichText(ui::ControlId id, const std::vector<uint8_t>& rtf) {
-    control(id).richText = rtf;
-    return true;
+    m_defaultButton = id;
 }
 
 void FakeHost::PostToSelf(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    if (!m_open) {
+        return;
+    }
     posted.push_back({message, wParam, lParam});
     std::lock_guard lock(m_queueMutex);
     m_queue.push_back({message, wParam, lParam});
 }
 
+bool FakeHost::PostToParent(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    if (m_parent == nullptr || !m_parent->m_open) {
+        return false;
+    }
+    postedToParent.push_back({message, wParam, lParam});
+    m_parent->PostToSelf(message, wParam, lParam);
+    return true;
+}
+
+ui::Poster FakeHost::MakePoster() {
+    return ui::Poster(m_channel);
+}
+
+uint32_t FakeHost::RegisterMessage(std::u16string_view name) {
+    // One number per name for the life of the process, from the platform's range.
+    static std::map<std::u16string, uint32_t> numbers;
+    auto [it, added] = numbers.emplace(std::u16string(name), 0xC000 + static_cast<uint32_t>(numbers.size()));
+    (void)added;
+    return it->second;
+}
+
+bool FakeHost::RegisterHotKey(int hotKeyId, uint32_t modifiers, uint32_t virtualKey) {
+    if (m_hotKeys.count(hotKeyId) != 0) {
+        return false; // the platform refuses a second registration of one id
+    }
+    m_hotKeys[hotKeyId] = modifiers | (virtualKey << 16);
+    return true;
+}
+
 void FakeHost::EndDialog(int result) {
     m_ended = true;
     m_result = result;
+    if (m_depth == 0 && m_open) {
+        FinishEnd(); // ended from outside any handler
+    }
 }
 
 int FakeHost::ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) {
     messageBoxes.push_back({std::u16string(text), std::u16string(caption), style});
+    if (whileMessageBoxOpen) {
+        m_boxOpen = true;
+        m_boxClosedWith = 0;
+        whileMessageBoxOpen(messageBoxes.back());
+        m_boxOpen = false;
+        if (m_boxClosedWith != 0) {
+            return m_boxClosedWith;
+        }
+    }
     if (!messageBoxAnswers.empty()) {
         int answer = messageBoxAnswers.front();
         messageBoxAnswers.pop_front();
@@ -238,12 +426,20 @@ int FakeHost::ShowMessageBox(std::u16string_view text, std::u16string_view capti
     return (style & 0xF) == ui::kBoxYesNo ? ui::kAnswerYes : ui::kAnswerOk;
 }
 
+bool FakeHost::CloseMessageBox(int answer) {
+    if (!m_boxOpen || m_boxClosedWith != 0) {
+        return false;
+    }
+    m_boxClosedWith = answer;
+    return true;
+}
+
 int FakeHost::RunModal(ui::Dialog& child) {
     modalTemplates.push_back(child.TemplateId());
     if (modalHandler) {
         return modalHandler(child);
     }
-    FakeHost childHost(child);
+    FakeHost childHost(child, this, false);
     childHost.Open();
     if (!modalAnswers.empty()) {
         int answer = modalAnswers.front();
@@ -255,15 +451,43 @@ int FakeHost::RunModal(ui::Dialog& child) {
 
 bool FakeHost::ShowModeless(ui::Dialog& child) {
     modelessChildren.push_back(&child);
+    auto host = std::unique_ptr<FakeHost>(new FakeHost(child, this, false));
+    host->OpenModeless();
+    modelessOwned.push_back(std::move(host));
     return true;
 }
 
-} // namespace fakes
+bool FakeHost::CreatePage(ui::Dialog& page, ui::ControlId area) {
+    ui::Rect place = Tab(area).DisplayArea();
+    auto host = std::unique_ptr<FakeHost>(new FakeHost(page, this, true));
+    host->m_window = place;
+    host->m_visible = false;
+    FakeHost& created = *host;
+    m_pages.push_back(std::move(host));
+    created.OpenModeless();
+    return true;
+}
 
-namespace fakes {
+void FakeHost::ShowPage(ui::Dialog& page, bool show) {
+    FakeHost* p = Page(page);
+    EXPECT_NE(p, nullptr) << "ShowPage for a dialog that is not a page of dialog " << m_dialog.TemplateId();
+    if (p != nullptr) {
+        p->m_visible = show;
+    }
+}
 
-ui::Poster FakeHost::MakePoster() {
-    return ui::Poster(m_channel);
+std::unique_ptr<platform::NotificationArea> FakeHost::CreateNotificationArea() {
+    if (notificationAreaFactory) {
+        return notificationAreaFactory();
+    }
+    return nullptr;
+}
+
+std::unique_ptr<platform::PopupMenu> FakeHost::CreatePopupMenu() {
+    if (popupMenuFactory) {
+        return popupMenuFactory();
+    }
+    return nullptr;
 }
 
 } // namespace fakes

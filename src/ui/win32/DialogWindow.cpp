@@ -1,19 +1,39 @@
 #include "ui/win32/DialogWindow.h"
 
 #include <commctrl.h>
-#include <richedit.h>
 
-#include <cstring>
-#include <cwchar>
+#include <string>
 
+#include "base/Trace.h"
 #include "platform/win32/WinText.h"
+#include "ui/Messages.h"
 
 namespace ui::win32 {
 
 using platform::win32::U;
 using platform::win32::W;
 
-void InitControls() {
+namespace {
+
+// The window whose ShowMessageBox is creating a box right now, for the hook that notes the box.
+thread_local DialogWindow* t_boxOwner = nullptr;
+thread_local HWND* t_boxSlot = nullptr;
+thread_local HWND t_boxOwnerWindow = nullptr;
+
+LRESULT CALLBACK NoteMessageBox(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && t_boxSlot != nullptr && *t_boxSlot == nullptr) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+        if (create->lpcs->hwndParent == t_boxOwnerWindow) {
+            *t_boxSlot = reinterpret_cast<HWND>(wParam);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+void InitControls(HINSTANCE resources) {
+    SetResourceModule(resources);
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof icc;
     icc.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
@@ -25,22 +45,35 @@ void InitControls() {
     }
 }
 
+DialogWindow::~DialogWindow() {
+    if (m_background != nullptr) {
+        DeleteObject(m_background);
+    }
+}
+
 int DialogWindow::RunModal(HINSTANCE instance, HWND parent, Dialog& dialog) {
-    DialogWindow window(instance, dialog, true);
+    DialogWindow window(instance, dialog, nullptr, true, false);
     INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(dialog.TemplateId()), parent, Procedure,
                                      reinterpret_cast<LPARAM>(&window));
     return static_cast<int>(result);
 }
 
 HWND DialogWindow::CreateModeless(HINSTANCE instance, HWND parent, Dialog& dialog) {
+    DialogWindow* window = Create(instance, parent, nullptr, dialog, false);
+    return window != nullptr ? window->m_hwnd : nullptr;
+}
+
+DialogWindow* DialogWindow::Create(HINSTANCE instance, HWND parentWindow, DialogWindow* parent, Dialog& dialog,
+                                   bool page) {
     // Owned by its window: deleted when the window is destroyed (WM_NCDESTROY).
-    auto* window = new DialogWindow(instance, dialog, false);
-    HWND hwnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(dialog.TemplateId()), parent, Procedure,
+    auto* window = new DialogWindow(instance, dialog, parent, false, page);
+    HWND hwnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(dialog.TemplateId()), parentWindow, Procedure,
                                    reinterpret_cast<LPARAM>(window));
     if (hwnd == nullptr) {
-        delete window;
+        // A window that failed after WM_INITDIALOG has already deleted its host.
+        return nullptr;
     }
-    return hwnd;
+    return window;
 }
 
 INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -55,17 +88,71 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
     if (self == nullptr) {
         return FALSE;
     }
+    ++self->m_depth;
     INT_PTR handled = self->Handle(message, wParam, lParam);
+    --self->m_depth;
     if (message == WM_NCDESTROY) {
-        if (self->m_channel) {
-            self->m_channel->Close();
-        }
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         if (!self->m_modal) {
             delete self;
         }
+        return handled;
+    }
+    // A modeless dialog that ended inside a handler goes now that the outermost handler has returned.
+    if (self->m_depth == 0 && self->m_endPending && !self->m_destroying) {
+        self->m_destroying = true;
+        DestroyWindow(hwnd); // may delete self
     }
     return handled;
+}
+
+void DialogWindow::AdoptControls() {
+    for (HWND c = GetWindow(m_hwnd, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t name[16] = {};
+        GetClassNameW(c, name, 16);
+        if (wcscmp(name, L"#32770") == 0) {
+            continue; // a page: a dialog of its own
+        }
+        auto id = static_cast<ControlId>(GetDlgCtrlID(c));
+        m_controls[id] = MakeControl(c);
+    }
+}
+
+WinControl* DialogWindow::ControlOf(HWND control) {
+    if (control == nullptr || GetParent(control) != m_hwnd) {
+        return nullptr;
+    }
+    auto it = m_controls.find(static_cast<ControlId>(GetDlgCtrlID(control)));
+    return it != m_controls.end() && it->second->hwnd() == control ? it->second.get() : nullptr;
+}
+
+Control* DialogWindow::FindControl(ControlId id, ControlKind) {
+    auto it = m_controls.find(id);
+    if (it != m_controls.end() && IsWindow(it->second->hwnd())) {
+        return it->second.get();
+    }
+    // Made after the template (or re-made): adopt it now, once.
+    HWND control = m_hwnd != nullptr ? GetDlgItem(m_hwnd, id) : nullptr;
+    if (control == nullptr) {
+        return nullptr;
+    }
+    auto& slot = m_controls[id];
+    slot = MakeControl(control);
+    return slot.get();
+}
+
+void DialogWindow::ControlMissing(ControlId id, ControlKind wanted, const Control* found) {
+    std::string line = "ui: dialog " + std::to_string(m_dialog.TemplateId()) + " has no " + KindName(wanted) +
+                       " " + std::to_string(id);
+    if (found != nullptr) {
+        line += std::string(" (it is a ") + KindName(found->Kind()) + ")";
+    }
+    base::Trace(std::u16string(line.begin(), line.end()));
+}
+
+INT_PTR DialogWindow::Answer(intptr_t result) {
+    SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,25 +161,24 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         m_channel = std::make_shared<PostChannel>([hwnd = m_hwnd](uint32_t msg, uintptr_t w, intptr_t l) {
             return PostMessageW(hwnd, msg, w, l) != FALSE;
         });
+        AdoptControls();
         m_dialog.Attach(*this);
-        m_dialog.OnInit();
-        return TRUE;
+        return m_dialog.OnInit() ? TRUE : FALSE;
     case WM_COMMAND:
         if (m_dialog.IsOpen()) {
             m_dialog.OnCommand(LOWORD(wParam), HIWORD(wParam));
         }
         return TRUE;
-    case WM_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (m_dialog.IsOpen()) {
-            m_dialog.OnNotify(static_cast<ControlId>(header->idFrom), static_cast<int>(header->code));
-        }
-        return TRUE;
-    }
+    case WM_NOTIFY:
+        return m_dialog.IsOpen() ? HandleNotify(*reinterpret_cast<NMHDR*>(lParam)) : FALSE;
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (lParam != 0 && m_dialog.IsOpen()) {
-            m_dialog.OnNotify(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), kScroll);
+            Notify n;
+            n.id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            n.code = kScroll;
+            n.item = static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0));
+            m_dialog.OnNotify(n);
             return TRUE;
         }
         return FALSE;
@@ -101,28 +187,128 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             m_dialog.OnTimer(static_cast<int>(wParam));
         }
         return TRUE;
+    case WM_CTLCOLORDLG:
+        return reinterpret_cast<INT_PTR>(m_background);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+        WinControl* control = ControlOf(reinterpret_cast<HWND>(lParam));
+        if (control == nullptr) {
+            return FALSE;
+        }
+        // Edits and lists keep their own background unless given one; labels take the dialog's.
+        bool onDialog = message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN;
+        HBRUSH brush = control->PaintColors(reinterpret_cast<HDC>(wParam), onDialog ? m_background : nullptr,
+                                            m_backgroundColor);
+        return reinterpret_cast<INT_PTR>(brush);
+    }
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam != 0 && m_dialog.IsOpen() &&
+            RouteMenuKey(static_cast<char16_t>(lParam))) {
+            return Answer(0);
+        }
+        break;
     case WM_DESTROY:
         if (m_dialog.IsOpen()) {
             m_dialog.OnDestroy();
             m_dialog.Detach();
         }
         return FALSE;
-    default:
-        if (message >= kFirstPrivateMessage && message <= 0xBFFF && m_dialog.IsOpen()) {
-            return m_dialog.OnMessage(message, wParam, lParam) ? TRUE : FALSE;
+    case WM_NCDESTROY:
+        if (m_channel) {
+            m_channel->Close();
         }
+        m_controls.clear();
+        return FALSE;
+    default:
+        break;
+    }
+    if (!m_dialog.IsOpen()) {
         return FALSE;
     }
+    intptr_t result = 0;
+    if (m_dialog.OnMessage(message, wParam, lParam, result)) {
+        return Answer(result);
+    }
+    return FALSE;
 }
 
-HWND DialogWindow::Item(ControlId id) const {
-    return GetDlgItem(m_hwnd, id);
+bool DialogWindow::RouteMenuKey(char16_t key) {
+    if (m_dialog.OnMenuKey(key)) {
+        return true;
+    }
+    if (m_page && m_parent != nullptr && IsWindow(m_parent->m_hwnd)) {
+        // Through the parent's own procedure, so its handlers run as for any other message.
+        SendMessageW(m_parent->m_hwnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key));
+        return true;
+    }
+    return false;
 }
 
-bool DialogWindow::IsComboBox(HWND control) const {
-    wchar_t name[32] = {};
-    GetClassNameW(control, name, 32);
-    return _wcsicmp(name, L"ComboBox") == 0;
+INT_PTR DialogWindow::HandleNotify(const NMHDR& header) {
+    Notify n;
+    n.id = static_cast<ControlId>(header.idFrom);
+    n.code = static_cast<int>(header.code);
+    WinControl* control = ControlOf(header.hwndFrom);
+    ControlKind kind = control != nullptr ? control->Kind() : ControlKind::Any;
+    CustomDrawColors colors;
+    NMLVCUSTOMDRAW* draw = nullptr;
+    if (kind == ControlKind::Report) {
+        switch (header.code) {
+        case LVN_ITEMCHANGING:
+        case LVN_ITEMCHANGED:
+        case LVN_INSERTITEM:
+        case LVN_DELETEITEM:
+        case LVN_DELETEALLITEMS:
+        case LVN_COLUMNCLICK: {
+            const auto& lv = reinterpret_cast<const NMLISTVIEW&>(header);
+            n.item = lv.iItem;
+            n.subItem = lv.iSubItem;
+            n.oldState = lv.uOldState;
+            n.newState = lv.uNewState;
+            n.changed = lv.uChanged;
+            n.point = {lv.ptAction.x, lv.ptAction.y};
+            break;
+        }
+        case NM_CLICK:
+        case NM_DBLCLK:
+        case NM_RCLICK: {
+            const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
+            n.item = activate.iItem;
+            n.subItem = activate.iSubItem;
+            n.point = {activate.ptAction.x, activate.ptAction.y};
+            break;
+        }
+        case LVN_KEYDOWN:
+            n.key = reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey;
+            break;
+        case NM_CUSTOMDRAW:
+            draw = const_cast<NMLVCUSTOMDRAW*>(reinterpret_cast<const NMLVCUSTOMDRAW*>(&header));
+            n.drawStage = draw->nmcd.dwDrawStage;
+            n.item = static_cast<int>(draw->nmcd.dwItemSpec);
+            n.subItem = draw->iSubItem;
+            if (n.drawStage == kDrawItemPrePaint || n.drawStage == kDrawSubItemPrePaint) {
+                colors = {draw->clrText, draw->clrTextBk};
+                n.colors = &colors;
+            }
+            break;
+        default:
+            break;
+        }
+    } else if (kind == ControlKind::Tab && (header.code == TCN_SELCHANGE || header.code == TCN_SELCHANGING)) {
+        n.item = static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0));
+    }
+    intptr_t answer = m_dialog.OnNotify(n);
+    if (n.colors != nullptr) {
+        if (colors.text != kDefaultColor) {
+            draw->clrText = colors.text;
+        }
+        if (colors.background != kDefaultColor) {
+            draw->clrTextBk = colors.background;
+        }
+    }
+    return m_hwnd != nullptr ? Answer(answer) : TRUE;
 }
 
 void DialogWindow::SetCaption(std::u16string_view text) {
@@ -131,14 +317,18 @@ void DialogWindow::SetCaption(std::u16string_view text) {
 }
 
 std::u16string DialogWindow::Caption() {
-    wchar_t buffer[512] = {};
-    int n = GetWindowTextW(m_hwnd, buffer, 512);
-    return U(buffer, static_cast<size_t>(n));
+    int length = GetWindowTextLengthW(m_hwnd);
+    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+    int n = GetWindowTextW(m_hwnd, buffer.data(), length + 1);
+    return U(buffer.c_str(), static_cast<size_t>(n > 0 ? n : 0));
 }
 
 Rect DialogWindow::WindowRect() {
     RECT r{};
     GetWindowRect(m_hwnd, &r);
+    if ((GetWindowLongW(m_hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+        MapWindowPoints(HWND_DESKTOP, GetParent(m_hwnd), reinterpret_cast<POINT*>(&r), 2);
+    }
     return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -154,279 +344,83 @@ bool DialogWindow::IsWindowVisible() {
     return ::IsWindowVisible(m_hwnd) != FALSE;
 }
 
-bool DialogWindow::HasControl(ControlId id) {
-    return Item(id) != nullptr;
+void DialogWindow::ShowNormal() {
+    ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
+    SetForegroundWindow(m_hwnd);
 }
 
-void DialogWindow::SetText(ControlId id, std::u16string_view text) {
-    std::u16string t(text);
-    SetDlgItemTextW(m_hwnd, id, W(t));
-}
-
-std::u16string DialogWindow::GetText(ControlId id) {
-    HWND control = Item(id);
-    if (control == nullptr) {
-        return {};
-    }
-    int length = GetWindowTextLengthW(control);
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    int n = GetWindowTextW(control, buffer.data(), length + 1);
-    return U(buffer.c_str(), static_cast<size_t>(n));
-}
-
-void DialogWindow::Enable(ControlId id, bool enable) {
-    EnableWindow(Item(id), enable ? TRUE : FALSE);
-}
-
-bool DialogWindow::IsEnabled(ControlId id) {
-    return IsWindowEnabled(Item(id)) != FALSE;
-}
-
-void DialogWindow::Show(ControlId id, bool show) {
-    ::ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE);
-}
-
-bool DialogWindow::IsVisible(ControlId id) {
-    return (GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void DialogWindow::SetCheck(ControlId id, bool checked) {
-    CheckDlgButton(m_hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-bool DialogWindow::IsChecked(ControlId id) {
-    return IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED;
-}
-
-void DialogWindow::SetFocus(ControlId id) {
-    HWND control = Item(id);
-    if (control != nullptr) {
-        SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    }
+bool DialogWindow::IsActiveWindow() {
+    return GetActiveWindow() == GetAncestor(m_hwnd, GA_ROOT);
 }
 
 ControlId DialogWindow::FocusedControl() {
     HWND focus = GetFocus();
-    return (focus != nullptr && GetParent(focus) == m_hwnd) ? GetDlgCtrlID(focus) : 0;
+    // The edit inside a combo box counts as the combo box.
+    while (focus != nullptr && GetParent(focus) != m_hwnd) {
+        focus = GetParent(focus);
+    }
+    return focus != nullptr ? GetDlgCtrlID(focus) : 0;
 }
 
-Rect DialogWindow::ControlRect(ControlId id) {
-    RECT r{};
-    GetWindowRect(Item(id), &r);
-    MapWindowPoints(HWND_DESKTOP, m_hwnd, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
+void DialogWindow::SetBackgroundColor(Color color) {
+    if (m_background != nullptr) {
+        DeleteObject(m_background);
+        m_background = nullptr;
+    }
+    m_backgroundColor = color;
+    if (color != kDefaultColor) {
+        m_background = CreateSolidBrush(color);
+    }
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void DialogWindow::MoveControl(ControlId id, const Rect& rect) {
-    ::MoveWindow(Item(id), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+void DialogWindow::SetDefaultButton(ControlId id) {
+    SendMessageW(m_hwnd, DM_SETDEFID, static_cast<WPARAM>(id), 0);
 }
 
-void DialogWindow::SetTextLimit(ControlId id, int units) {
-    SendDlgItemMessageW(m_hwnd, id, EM_LIMITTEXT, static_cast<WPARAM>(units), 0);
+void DialogWindow::SetIcon(int iconResource) {
+    for (int which : {ICON_BIG, ICON_SMALL}) {
+        int size = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+        auto icon = static_cast<HICON>(
+            LoadImageW(m_instance, MAKEINTRESOURCEW(iconResource), IMAGE_ICON, size, size, LR_SHARED));
+        if (icon == nullptr) {
+            icon = LoadIconW(nullptr, MAKEINTRESOURCEW(iconResource));
+        }
+        SendMessageW(m_hwnd, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+    }
 }
 
-void DialogWindow::SelectText(ControlId id, int start, int end) {
-    SendDlgItemMessageW(m_hwnd, id, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
-}
-
-void DialogWindow::ListReset(ControlId id) {
-    HWND c = Item(id);
-    SendMessageW(c, IsComboBox(c) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-}
-
-int DialogWindow::ListAdd(ControlId id, std::u16string_view text) {
-    HWND c = Item(id);
+void DialogWindow::AddSystemMenuItem(uint32_t command, std::u16string_view text) {
+    HMENU menu = GetSystemMenu(m_hwnd, FALSE);
+    if (menu == nullptr) {
+        return;
+    }
     std::u16string t(text);
-    return static_cast<int>(
-        SendMessageW(c, IsComboBox(c) ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(t))));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, command, W(t));
 }
 
-int DialogWindow::ListCount(ControlId id) {
-    HWND c = Item(id);
-    return static_cast<int>(SendMessageW(c, IsComboBox(c) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+void DialogWindow::SetTopMost(bool topMost) {
+    SetWindowPos(m_hwnd, topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-std::u16string DialogWindow::ListItemText(ControlId id, int index) {
-    HWND c = Item(id);
-    bool combo = IsComboBox(c);
-    LRESULT length = SendMessageW(c, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length < 0) {
-        return {};
+void DialogWindow::SetOpacity(uint8_t alpha) {
+    LONG exStyle = GetWindowLongW(m_hwnd, GWL_EXSTYLE);
+    if ((exStyle & WS_EX_LAYERED) == 0) {
+        SetWindowLongW(m_hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
     }
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    LRESULT n = SendMessageW(c, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index),
-                             reinterpret_cast<LPARAM>(buffer.data()));
-    return n < 0 ? std::u16string() : U(buffer.c_str(), static_cast<size_t>(n));
+    SetLayeredWindowAttributes(m_hwnd, 0, alpha, LWA_ALPHA);
 }
 
-void DialogWindow::ListSelect(ControlId id, int index) {
-    HWND c = Item(id);
-    SendMessageW(c, IsComboBox(c) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+Rect DialogWindow::ScreenRect() {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-int DialogWindow::ListSelection(ControlId id) {
-    HWND c = Item(id);
-    return static_cast<int>(SendMessageW(c, IsComboBox(c) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
-}
-
-void DialogWindow::ReportSetColumns(ControlId id, const std::vector<ListColumn>& columns) {
-    HWND c = Item(id);
-    while (SendMessageW(c, LVM_DELETECOLUMN, 0, 0)) {
-    }
-    for (size_t i = 0; i < columns.size(); ++i) {
-        std::u16string caption = columns[i].caption;
-        LVCOLUMNW col{};
-        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        col.fmt = LVCFMT_LEFT;
-        col.cx = columns[i].width;
-        col.pszText = reinterpret_cast<wchar_t*>(caption.data());
-        SendMessageW(c, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
-    }
-}
-
-int DialogWindow::ReportInsertRow(ControlId id, int row, std::u16string_view firstCell, int image) {
-    std::u16string text(firstCell);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | (image >= 0 ? LVIF_IMAGE : 0u);
-    item.iItem = row;
-    item.iImage = image;
-    item.pszText = reinterpret_cast<wchar_t*>(text.data());
-    return static_cast<int>(
-        SendDlgItemMessageW(m_hwnd, id, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-}
-
-void DialogWindow::ReportSetCell(ControlId id, int row, int column, std::u16string_view text) {
-    std::u16string t(text);
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = reinterpret_cast<wchar_t*>(t.data());
-    SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
-                        reinterpret_cast<LPARAM>(&item));
-}
-
-std::u16string DialogWindow::ReportCell(ControlId id, int row, int column) {
-    wchar_t buffer[1024] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 1024;
-    LRESULT n = SendDlgItemMessageW(m_hwnd, id, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                                    reinterpret_cast<LPARAM>(&item));
-    return U(buffer, static_cast<size_t>(n));
-}
-
-int DialogWindow::ReportRowCount(ControlId id) {
-    return static_cast<int>(SendDlgItemMessageW(m_hwnd, id, LVM_GETITEMCOUNT, 0, 0));
-}
-
-void DialogWindow::ReportDeleteAll(ControlId id) {
-    SendDlgItemMessageW(m_hwnd, id, LVM_DELETEALLITEMS, 0, 0);
-}
-
-void DialogWindow::ReportSelect(ControlId id, int row) {
-    LVITEMW clear{};
-    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>(&clear));
-    if (row >= 0) {
-        LVITEMW set{};
-        set.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        set.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendDlgItemMessageW(m_hwnd, id, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                            reinterpret_cast<LPARAM>(&set));
-    }
-}
-
-int DialogWindow::ReportSelection(ControlId id) {
-    return static_cast<int>(
-        SendDlgItemMessageW(m_hwnd, id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
-void DialogWindow::TabReset(ControlId id) {
-    SendDlgItemMessageW(m_hwnd, id, TCM_DELETEALLITEMS, 0, 0);
-}
-
-int DialogWindow::TabAdd(ControlId id, std::u16string_view caption) {
-    std::u16string text(caption);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = reinterpret_cast<wchar_t*>(text.data());
-    int index = TabCount(id);
-    return static_cast<int>(SendDlgItemMessageW(m_hwnd, id, TCM_INSERTITEMW, static_cast<WPARAM>(index),
-                                                reinterpret_cast<LPARAM>(&item)));
-}
-
-int DialogWindow::TabCount(ControlId id) {
-    return static_cast<int>(SendDlgItemMessageW(m_hwnd, id, TCM_GETITEMCOUNT, 0, 0));
-}
-
-void DialogWindow::TabSelect(ControlId id, int index) {
-    SendDlgItemMessageW(m_hwnd, id, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int DialogWindow::TabSelection(ControlId id) {
-    return static_cast<int>(SendDlgItemMessageW(m_hwnd, id, TCM_GETCURSEL, 0, 0));
-}
-
-void DialogWindow::SetRange(ControlId id, int minimum, int maximum) {
-    HWND c = Item(id);
-    wchar_t name[32] = {};
-    GetClassNameW(c, name, 32);
-    if (_wcsicmp(name, TRACKBAR_CLASSW) == 0) {
-        SendMessageW(c, TBM_SETRANGEMIN, FALSE, minimum);
-        SendMessageW(c, TBM_SETRANGEMAX, TRUE, maximum);
-    } else {
-        SendMessageW(c, PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
-    }
-}
-
-void DialogWindow::SetPos(ControlId id, int position) {
-    HWND c = Item(id);
-    wchar_t name[32] = {};
-    GetClassNameW(c, name, 32);
-    if (_wcsicmp(name, TRACKBAR_CLASSW) == 0) {
-        SendMessageW(c, TBM_SETPOS, TRUE, position);
-    } else {
-        SendMessageW(c, PBM_SETPOS, static_cast<WPARAM>(position), 0);
-    }
-}
-
-int DialogWindow::GetPos(ControlId id) {
-    HWND c = Item(id);
-    wchar_t name[32] = {};
-    GetClassNameW(c, name, 32);
-    if (_wcsicmp(name, TRACKBAR_CLASSW) == 0) {
-        return static_cast<int>(SendMessageW(c, TBM_GETPOS, 0, 0));
-    }
-    return static_cast<int>(SendMessageW(c, PBM_GETPOS, 0, 0));
-}
-
-namespace {
-
-struct StreamSource {
-    const std::vector<uint8_t>* bytes;
-    size_t offset;
-};
-
-DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
-    auto* source = reinterpret_cast<StreamSource*>(cookie);
-    size_t left = source->bytes->size() - source->offset;
-    size_t n = left < static_cast<size_t>(wanted) ? left : static_cast<size_t>(wanted);
-    std::memcpy(buffer, source->bytes->data() + source->offset, n);
-    source->offset += n;
-    *got = static_cast<LONG>(n);
-    return 0;
-}
-
-} // namespace
-
-bool DialogWindow::StreamRichText(ControlId id, const std::vector<uint8_t>& rtf) {
-    StreamSource source{&rtf, 0};
-    EDITSTREAM stream{};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
-    stream.pfnCallback = ReadRtf;
-    SendDlgItemMessageW(m_hwnd, id, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    return stream.dwError == 0;
+Rect DialogWindow::WorkArea() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return {work.left, work.top, work.right, work.bottom};
 }
 
 void DialogWindow::SetTimer(int timerId, uint32_t milliseconds) {
@@ -441,30 +435,108 @@ void DialogWindow::PostToSelf(uint32_t message, uintptr_t wParam, intptr_t lPara
     PostMessageW(m_hwnd, message, wParam, lParam);
 }
 
+bool DialogWindow::PostToParent(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    HWND parent = m_parent != nullptr ? m_parent->m_hwnd : nullptr;
+    return parent != nullptr && PostMessageW(parent, message, wParam, lParam) != FALSE;
+}
+
+uint32_t DialogWindow::RegisterMessage(std::u16string_view name) {
+    std::u16string n(name);
+    return RegisterWindowMessageW(W(n));
+}
+
+bool DialogWindow::RegisterHotKey(int hotKeyId, uint32_t modifiers, uint32_t virtualKey) {
+    return ::RegisterHotKey(m_hwnd, hotKeyId, modifiers, virtualKey) != FALSE;
+}
+
+void DialogWindow::UnregisterHotKey(int hotKeyId) {
+    ::UnregisterHotKey(m_hwnd, hotKeyId);
+}
+
 void DialogWindow::EndDialog(int result) {
+    m_result = result;
     if (m_modal) {
-        ::EndDialog(m_hwnd, result);
-    } else {
-        m_modelessResult = result;
-        DestroyWindow(m_hwnd);
+        ::EndDialog(m_hwnd, result); // the modal loop ends once the handler returns
+        return;
+    }
+    m_endPending = true;
+    if (m_depth == 0 && !m_destroying) {
+        m_destroying = true;
+        DestroyWindow(m_hwnd); // deletes this host
     }
 }
 
 int DialogWindow::ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) {
     std::u16string t(text), c(caption);
-    return MessageBoxW(m_hwnd, W(t), W(c), style);
+    // Note the box's window as it is made, so that CloseMessageBox can end it.
+    HWND outer = m_messageBox;
+    m_messageBox = nullptr;
+    DialogWindow* savedOwner = t_boxOwner;
+    HWND* savedSlot = t_boxSlot;
+    HWND savedWindow = t_boxOwnerWindow;
+    t_boxOwner = this;
+    t_boxSlot = &m_messageBox;
+    t_boxOwnerWindow = m_hwnd;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, NoteMessageBox, nullptr, GetCurrentThreadId());
+    int answer = MessageBoxW(m_hwnd, W(t), W(c), style);
+    if (hook != nullptr) {
+        UnhookWindowsHookEx(hook);
+    }
+    t_boxOwner = savedOwner;
+    t_boxSlot = savedSlot;
+    t_boxOwnerWindow = savedWindow;
+    m_messageBox = outer;
+    return answer;
+}
+
+bool DialogWindow::CloseMessageBox(int answer) {
+    if (m_messageBox == nullptr || !IsWindow(m_messageBox)) {
+        return false;
+    }
+    ::EndDialog(m_messageBox, answer);
+    m_messageBox = nullptr;
+    return true;
 }
 
 int DialogWindow::RunModal(Dialog& child) {
-    return RunModal(m_instance, m_hwnd, child);
+    DialogWindow window(m_instance, child, this, true, false);
+    INT_PTR result = DialogBoxParamW(m_instance, MAKEINTRESOURCEW(child.TemplateId()), m_hwnd, Procedure,
+                                     reinterpret_cast<LPARAM>(&window));
+    return static_cast<int>(result);
 }
 
 bool DialogWindow::ShowModeless(Dialog& child) {
-    HWND hwnd = CreateModeless(m_instance, m_hwnd, child);
-    if (hwnd != nullptr) {
-        ::ShowWindow(hwnd, SW_SHOW);
+    DialogWindow* window = Create(m_instance, m_hwnd, this, child, false);
+    if (window == nullptr) {
+        return false;
     }
-    return hwnd != nullptr;
+    ::ShowWindow(window->m_hwnd, SW_SHOW);
+    return true;
+}
+
+bool DialogWindow::CreatePage(Dialog& page, ControlId area) {
+    TabControl& tab = Tab(area);
+    if (!tab.Exists()) {
+        return false;
+    }
+    DialogWindow* window = Create(m_instance, m_hwnd, this, page, true);
+    if (window == nullptr) {
+        return false;
+    }
+    if ((GetWindowLongW(window->m_hwnd, GWL_STYLE) & WS_CHILD) == 0) {
+        base::Trace(u"ui: a page's template is not a child window");
+    }
+    Rect place = tab.DisplayArea();
+    // Above the tab control, which would otherwise paint over it.
+    SetWindowPos(window->m_hwnd, HWND_TOP, place.left, place.top, place.Width(), place.Height(),
+                 SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    return true;
+}
+
+void DialogWindow::ShowPage(Dialog& page, bool show) {
+    if (page.IsOpen()) {
+        page.host().ShowWindow(show);
+    }
 }
 
 void DialogWindow::SetCursor(Cursor cursor) {

@@ -1,16 +1,20 @@
 // The real host: a dialog created from its .rc template, every window message routed to the
-// ui::Dialog, every Host call mapped onto the Win32 controls.
+// ui::Dialog, every Host call mapped onto the Win32 window and its typed controls (WinControls.h).
 #pragma once
 
 #include <windows.h>
 
+#include <map>
+#include <memory>
+
 #include "ui/Dialog.h"
+#include "ui/win32/WinControls.h"
 
 namespace ui::win32 {
 
-// Loads the common controls (v6 through the manifest) and the rich-edit class. Call once before the
-// first dialog.
-void InitControls();
+// Loads the common controls (v6 through the manifest) and the rich-edit class, and names the module
+// that holds the templates and pictures. Call once before the first dialog.
+void InitControls(HINSTANCE resources = nullptr);
 
 class DialogWindow final : public Host {
 public:
@@ -22,7 +26,7 @@ public:
 
     HWND hwnd() const { return m_hwnd; }
     // The result of a modeless dialog ended with EndDialog (0 before).
-    int modelessResult() const { return m_modelessResult; }
+    int modelessResult() const { return m_result; }
 
     void SetCaption(std::u16string_view text) override;
     std::u16string Caption() override;
@@ -30,79 +34,73 @@ public:
     void MoveWindow(const Rect& rect) override;
     void ShowWindow(bool show) override;
     bool IsWindowVisible() override;
-
-    bool HasControl(ControlId id) override;
-    void SetText(ControlId id, std::u16string_view text) override;
-    std::u16string GetText(ControlId id) override;
-    void Enable(ControlId id, bool enable) override;
-    bool IsEnabled(ControlId id) override;
-    void Show(ControlId id, bool show) override;
-    bool IsVisible(ControlId id) override;
-    void SetCheck(ControlId id, bool checked) override;
-    bool IsChecked(ControlId id) override;
-    void SetFocus(ControlId id) override;
+    void ShowNormal() override;
+    bool IsActiveWindow() override;
     ControlId FocusedControl() override;
-    Rect ControlRect(ControlId id) override;
-    void MoveControl(ControlId id, const Rect& rect) override;
 
-    void SetTextLimit(ControlId id, int units) override;
-    void SelectText(ControlId id, int start, int end) override;
-
-    void ListReset(ControlId id) override;
-    int ListAdd(ControlId id, std::u16string_view text) override;
-    int ListCount(ControlId id) override;
-    std::u16string ListItemText(ControlId id, int index) override;
-    void ListSelect(ControlId id, int index) override;
-    int ListSelection(ControlId id) override;
-
-    void ReportSetColumns(ControlId id, const std::vector<ListColumn>& columns) override;
-    int ReportInsertRow(ControlId id, int row, std::u16string_view firstCell, int image) override;
-    void ReportSetCell(ControlId id, int row, int column, std::u16string_view text) override;
-    std::u16string ReportCell(ControlId id, int row, int column) override;
-    int ReportRowCount(ControlId id) override;
-    void ReportDeleteAll(ControlId id) override;
-    void ReportSelect(ControlId id, int row) override;
-    int ReportSelection(ControlId id) override;
-
-    void TabReset(ControlId id) override;
-    int TabAdd(ControlId id, std::u16string_view caption) override;
-    int TabCount(ControlId id) override;
-    void TabSelect(ControlId id, int index) override;
-    int TabSelection(ControlId id) override;
-
-    void SetRange(ControlId id, int minimum, int maximum) override;
-    void SetPos(ControlId id, int position) override;
-    int GetPos(ControlId id) override;
-
-    bool StreamRichText(ControlId id, const std::vector<uint8_t>& rtf) override;
+    void SetBackgroundColor(Color color) override;
+    void SetDefaultButton(ControlId id) override;
+    void SetIcon(int iconResource) override;
+    void AddSystemMenuItem(uint32_t command, std::u16string_view text) override;
+    void SetTopMost(bool topMost) override;
+    void SetOpacity(uint8_t alpha) override;
+    Rect ScreenRect() override;
+    Rect WorkArea() override;
 
     void SetTimer(int timerId, uint32_t milliseconds) override;
     void KillTimer(int timerId) override;
     void PostToSelf(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    bool PostToParent(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    Poster MakePoster() override { return Poster(m_channel); }
+    uint32_t RegisterMessage(std::u16string_view name) override;
+    bool RegisterHotKey(int hotKeyId, uint32_t modifiers, uint32_t virtualKey) override;
+    void UnregisterHotKey(int hotKeyId) override;
     void EndDialog(int result) override;
 
     int ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) override;
+    bool CloseMessageBox(int answer) override;
     int RunModal(Dialog& child) override;
     bool ShowModeless(Dialog& child) override;
+    bool CreatePage(Dialog& page, ControlId area) override;
+    void ShowPage(Dialog& page, bool show) override;
     void SetCursor(Cursor cursor) override;
-    Poster MakePoster() override { return Poster(m_channel); }
-    uintptr_t NativeWindow() override { return reinterpret_cast<uintptr_t>(m_hwnd); }
+    std::unique_ptr<platform::NotificationArea> CreateNotificationArea() override;
+    std::unique_ptr<platform::PopupMenu> CreatePopupMenu() override;
+
+protected:
+    Control* FindControl(ControlId id, ControlKind wanted) override;
+    void ControlMissing(ControlId id, ControlKind wanted, const Control* found) override;
 
 private:
-    DialogWindow(HINSTANCE instance, Dialog& dialog, bool modal)
-        : m_instance(instance), m_dialog(dialog), m_modal(modal) {}
+    DialogWindow(HINSTANCE instance, Dialog& dialog, DialogWindow* parent, bool modal, bool page)
+        : m_instance(instance), m_dialog(dialog), m_parent(parent), m_modal(modal), m_page(page) {}
+    ~DialogWindow() override;
 
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static DialogWindow* Create(HINSTANCE instance, HWND parentWindow, DialogWindow* parent, Dialog& dialog, bool page);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND Item(ControlId id) const;
-    bool IsComboBox(HWND control) const;
+    INT_PTR HandleNotify(const NMHDR& header);
+    INT_PTR HandleColor(HDC dc, HWND control);
+    bool RouteMenuKey(char16_t key);
+    INT_PTR Answer(intptr_t result);
+    void AdoptControls();
+    WinControl* ControlOf(HWND control);
 
     HINSTANCE m_instance;
     Dialog& m_dialog;
+    DialogWindow* m_parent;
     bool m_modal;
+    bool m_page;
     HWND m_hwnd = nullptr;
-    int m_modelessResult = 0;
+    std::map<ControlId, std::unique_ptr<WinControl>> m_controls;
     std::shared_ptr<PostChannel> m_channel;
+    HBRUSH m_background = nullptr;
+    Color m_backgroundColor = kDefaultColor;
+    HWND m_messageBox = nullptr;
+    int m_depth = 0; // handlers of this window running, nested
+    bool m_endPending = false;
+    bool m_destroying = false;
+    int m_result = 0;
 };
 
 } // namespace ui::win32

@@ -5,7 +5,7 @@
 #include "base/Trace.h"
 #include "platform/win32/WinText.h"
 #include "ui/win32/DialogWindow.h"
-#include "uninstall/win32/CUninstallWinDlg.h"
+#include "uninstall/CUninstallDlg.h"
 #include "uninstall/win32/WinUninstallSystem.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     });
     uninstall::win32::WinUninstallSystem system;
     // The ANSI command line: the registry read and WinExec are ANSI too, so the bytes pass through.
-    uninstall::win32::CUninstallWinDlg dialog(system, GetCommandLineA());
+    uninstall::CUninstallDlg dialog(system, GetCommandLineA());
     ui::win32::DialogWindow::RunModal(instance, nullptr, dialog);
     return 0;
 }

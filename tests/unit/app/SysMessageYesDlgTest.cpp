@@ -35,19 +35,19 @@ TEST(CSysMessageYesDlg, StartsWithoutLayoutAndShowsTheMessage) {
     Opened o(0, 0);
     EXPECT_EQ(o.host.GetText(IDC_STATIC_SYSMESSAGE_TEXT), u"Die Verbindung wurde hergestellt.");
     EXPECT_EQ(o.host.window(), kWindow) << "moved without the layout flag";
-    EXPECT_EQ(o.host.ControlRect(ui::kIdOk), kOkButton);
+    EXPECT_EQ(o.host.control(ui::kIdOk).rect, kOkButton);
 }
 
 TEST(CSysMessageYesDlg, VariantZeroMovesNarrowsAndShiftsOkLeft) {
     Opened o(1, 0);
     EXPECT_EQ(o.host.window(), (ui::Rect{400, 300, 700, 500}));
-    EXPECT_EQ(o.host.ControlRect(ui::kIdOk), kOkButton.Offset(-50, 0));
+    EXPECT_EQ(o.host.control(ui::kIdOk).rect, kOkButton.Offset(-50, 0));
 }
 
 TEST(CSysMessageYesDlg, VariantOneKeepsTheSizeAndNudgesOk) {
     Opened o(1, 1);
     EXPECT_EQ(o.host.window(), kWindow.Offset(100, 100));
-    EXPECT_EQ(o.host.ControlRect(ui::kIdOk), kOkButton.Offset(-10, -2));
+    EXPECT_EQ(o.host.control(ui::kIdOk).rect, kOkButton.Offset(-10, -2));
 }
 
 TEST(CSysMessageYesDlg, AnyOtherFlagValueLeavesTheLayout) {

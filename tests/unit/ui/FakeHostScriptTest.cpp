@@ -10,9 +10,9 @@ namespace {
 class Probe : public ui::Dialog {
 public:
     Probe() : ui::Dialog(500) {}
-    void OnInit() override { host().SetTimer(1, 1000); }
+    bool OnInit() override { host().SetTimer(1, 1000); return true; }
     void OnTimer(int id) override { timerTicks += id; }
-    bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t) override {
+    bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t, intptr_t&) override {
         if (message == 0x8069) {
             received += static_cast<int>(wParam);
             if (wParam == 1) {
@@ -35,7 +35,7 @@ public:
     class Inner : public ui::Dialog {
     public:
         Inner() : ui::Dialog(501) {}
-        void OnInit() override { host().EndDialog(ui::kIdOk); }
+        bool OnInit() override { host().EndDialog(ui::kIdOk); return true; }
     } inner;
     int timerTicks = 0;
     int received = 0;

@@ -99,29 +99,42 @@ namespace {
 class TimerProbe : public ui::Dialog {
 public:
     TimerProbe() : ui::Dialog(IDD_DIALOG_SYSMESSAGE_YES) {}
-    void OnInit() override {
+    bool OnInit() override {
         host().SetCaption(u"Timer probe");
         host().SetTimer(7, 50);
+        return true;
     }
     void OnTimer(int id) override {
+        if (id == kCloseBoxTimer) {
+            // Runs in the message box's own loop, as the insert-adapter dialog's detection timer does.
+            host().KillTimer(id);
+            closedByTimer = host().CloseMessageBox(ui::kAnswerOk);
+            return;
+        }
         ++ticks;
         if (ticks == 3) {
             host().KillTimer(id);
             host().PostToSelf(0x8123, 5, -9);
         }
     }
-    bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override {
+    bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t&) override {
         if (message != 0x8123) {
             return false;
         }
         received = static_cast<int>(wParam) * 100 + static_cast<int>(lParam);
+        if (closeFromTimer) {
+            host().SetTimer(kCloseBoxTimer, 100);
+        }
         answer = host().ShowMessageBox(u"Continue?", u"Probe question", ui::kBoxYesNo);
         host().EndDialog(40 + ticks);
         return true;
     }
+    static constexpr int kCloseBoxTimer = 9;
     int ticks = 0;
     int received = 0;
     int answer = 0;
+    bool closeFromTimer = false;
+    bool closedByTimer = false;
 };
 
 } // namespace
@@ -146,5 +159,14 @@ TEST_F(DialogWindowTest, TimersPostedMessagesAndMessageBoxesReachTheDialog) {
     EXPECT_EQ(probe.received, 491);
     EXPECT_TRUE(answered);
     EXPECT_EQ(probe.answer, IDNO);
+    EXPECT_EQ(result, 43);
+}
+
+TEST_F(DialogWindowTest, AHandlerRunningWhileAMessageBoxIsOpenCanCloseIt) {
+    TimerProbe probe;
+    probe.closeFromTimer = true;
+    int result = ui::win32::DialogWindow::RunModal(GetModuleHandleW(nullptr), nullptr, probe);
+    EXPECT_TRUE(probe.closedByTimer);
+    EXPECT_EQ(probe.answer, IDOK) << "the box did not end with the answer its closer chose";
     EXPECT_EQ(result, 43);
 }
