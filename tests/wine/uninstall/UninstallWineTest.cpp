@@ -40,17 +40,34 @@ protected:
         }
         // As a product's installer writes it: the quoted setup program with arguments of its own.
         m_uninstallString = Quoted(Narrow(m_product / L"setup.exe")) + " -runfromtemp -l0x0009 -removeonly";
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kUninstallRoot + m_guid).c_str(), 0, nullptr, 0,
-                                  KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExA(key, "UninstallString", 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(m_uninstallString.c_str()),
-                       static_cast<DWORD>(m_uninstallString.size() + 1));
-        RegCloseKey(key);
+        WriteEntry(KEY_WOW64_32KEY, m_uninstallString);
     }
     void TearDown() override {
-        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (kUninstallRoot + m_guid).c_str(), KEY_WOW64_32KEY, 0);
+        for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+            RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (kUninstallRoot + m_guid).c_str(), view, 0);
+        }
+    }
+
+    void WriteEntry(REGSAM view, const std::string& uninstallString) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kUninstallRoot + m_guid).c_str(), 0, nullptr, 0,
+                                  KEY_SET_VALUE | view, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        LONG rc = RegSetValueExA(key, "UninstallString", 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(uninstallString.c_str()),
+                                 static_cast<DWORD>(uninstallString.size() + 1));
+        RegCloseKey(key);
+        ASSERT_EQ(rc, ERROR_SUCCESS);
+    }
+    void RemoveEntry(REGSAM view) {
+        ASSERT_EQ(RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (kUninstallRoot + m_guid).c_str(), view, 0), ERROR_SUCCESS);
+    }
+    // The product's uninstall command padded with arguments to exactly `length` characters.
+    std::string UninstallStringOfLength(size_t length) const {
+        std::string text = ProductSetup() + " -removeonly ";
+        EXPECT_LT(text.size(), length) << "the scratch folder's path is too long for this test";
+        text.resize(length, 'x');
+        return text;
     }
 
     // Runs the launcher with the arguments after its quoted path, in the current folder; returns its
@@ -117,6 +134,36 @@ TEST_F(UninstallWineTest, WithoutGuidSetupStartsFromTheCurrentFolder) {
 TEST_F(UninstallWineTest, MissingSetupProgramStillEndsWithZero) {
     DeleteFileW((m_current / L"setup.exe").c_str());
     EXPECT_EQ(Launch(L" /x"), 0u);
+}
+
+TEST_F(UninstallWineTest, UninstallStringOfTheLongestLengthIsRead) {
+    WriteEntry(KEY_WOW64_32KEY, UninstallStringOfLength(255));
+    EXPECT_EQ(Launch(L" -GUID " + m_guid), 0u);
+    EXPECT_EQ(Recorded(m_product, 1), ProductSetup() + "\r\n");
+    EXPECT_EQ(Recorded(m_current, 0), "");
+}
+
+TEST_F(UninstallWineTest, UninstallStringOneCharacterTooLongIsNotRead) {
+    WriteEntry(KEY_WOW64_32KEY, UninstallStringOfLength(256));
+    EXPECT_EQ(Launch(L" -GUID " + m_guid), 0u);
+    EXPECT_EQ(Recorded(m_current, 1), "setup.exe\r\n");
+    EXPECT_EQ(Recorded(m_product, 0), "");
+}
+
+TEST_F(UninstallWineTest, EntryOnlyInTheNativeViewIsFoundByTheX64Build) {
+    RemoveEntry(KEY_WOW64_32KEY);
+    WriteEntry(KEY_WOW64_64KEY, m_uninstallString);
+    EXPECT_EQ(Launch(L" -GUID " + m_guid), 0u);
+    EXPECT_EQ(Recorded(m_product, 1), ProductSetup() + "\r\n");
+    EXPECT_EQ(Recorded(m_current, 0), "");
+}
+
+TEST_F(UninstallWineTest, EntryOfThe32BitViewWinsOverTheNativeView) {
+    // The native view names the setup program of the current folder: starting it would be wrong.
+    WriteEntry(KEY_WOW64_64KEY, Quoted(Narrow(m_current / L"setup.exe")));
+    EXPECT_EQ(Launch(L" -GUID " + m_guid), 0u);
+    EXPECT_EQ(Recorded(m_product, 1), ProductSetup() + "\r\n");
+    EXPECT_EQ(Recorded(m_current, 0), "");
 }
 
 TEST_F(UninstallWineTest, DialogNeverShows) {
