@@ -5,52 +5,71 @@
 namespace fakes {
 namespace {
 
+using State = FakeNamespace::State;
+using Sync = FakeNamespace::Sync;
+
+// Both called with the namespace's lock held.
+bool Ready(const State& state) {
+    return state.isEvent ? state.signalled : !state.owned;
+}
+void Take(State& state) {
+    if (state.isEvent && !state.manualReset) {
+        state.signalled = false;
+    } else if (!state.isEvent) {
+        state.owned = true;
+    }
+}
+
+// Waits until `done` holds; false on time-out.
+template <typename Done>
+bool WaitUntil(Sync& sync, std::unique_lock<std::mutex>& lock, uint32_t milliseconds, Done done) {
+    if (milliseconds == platform::kInfinite) {
+        sync.changed.wait(lock, done);
+        return true;
+    }
+    return sync.changed.wait_for(lock, std::chrono::milliseconds(milliseconds), done);
+}
+
 class FakeObject final : public platform::SyncObject {
 public:
-    explicit FakeObject(std::shared_ptr<FakeNamespace::State> state) : m_state(std::move(state)) {}
+    FakeObject(std::shared_ptr<State> state, std::shared_ptr<Sync> sync)
+        : m_state(std::move(state)), m_sync(std::move(sync)) {}
 
     bool Set() override {
-        std::lock_guard lock(m_state->mutex);
+        std::lock_guard lock(m_sync->mutex);
         m_state->signalled = true;
-        m_state->changed.notify_all();
+        m_sync->changed.notify_all();
         return m_state->isEvent;
     }
     bool Reset() override {
-        std::lock_guard lock(m_state->mutex);
+        std::lock_guard lock(m_sync->mutex);
         m_state->signalled = false;
         return m_state->isEvent;
     }
     bool Release() override {
-        std::lock_guard lock(m_state->mutex);
+        std::lock_guard lock(m_sync->mutex);
         if (m_state->isEvent || !m_state->owned) {
             return false;
         }
         m_state->owned = false;
-        m_state->changed.notify_all();
+        m_sync->changed.notify_all();
         return true;
     }
     platform::WaitResult Wait(uint32_t milliseconds) override {
-        std::unique_lock lock(m_state->mutex);
-        auto ready = [&] { return m_state->isEvent ? m_state->signalled : !m_state->owned; };
-        bool ok = true;
-        if (milliseconds == platform::kInfinite) {
-            m_state->changed.wait(lock, ready);
-        } else {
-            ok = m_state->changed.wait_for(lock, std::chrono::milliseconds(milliseconds), ready);
-        }
-        if (!ok) {
+        std::unique_lock lock(m_sync->mutex);
+        if (!WaitUntil(*m_sync, lock, milliseconds, [&] { return Ready(*m_state); })) {
             return platform::WaitResult::TimedOut;
         }
-        if (m_state->isEvent && !m_state->manualReset) {
-            m_state->signalled = false;
-        } else if (!m_state->isEvent) {
-            m_state->owned = true;
-        }
+        Take(*m_state);
         return platform::WaitResult::Signalled;
     }
 
+    State& state() { return *m_state; }
+    const std::shared_ptr<Sync>& sync() const { return m_sync; }
+
 private:
-    std::shared_ptr<FakeNamespace::State> m_state;
+    std::shared_ptr<State> m_state;
+    std::shared_ptr<Sync> m_sync;
 };
 
 } // namespace
@@ -78,9 +97,10 @@ platform::NamedObject FakeNamedObjects::CreateNamedMutex(std::u16string_view nam
     bool existed = false;
     auto state = m_namespace->Get(std::u16string(name), true, existed);
     if (!existed) {
+        std::lock_guard lock(m_namespace->sync()->mutex);
         state->owned = initiallyOwned;
     }
-    return {std::make_unique<FakeObject>(state), existed};
+    return {std::make_unique<FakeObject>(state, m_namespace->sync()), existed};
 }
 
 platform::NamedObject FakeNamedObjects::CreateNamedEvent(std::u16string_view name, bool manualReset,
@@ -88,11 +108,12 @@ platform::NamedObject FakeNamedObjects::CreateNamedEvent(std::u16string_view nam
     bool existed = false;
     auto state = m_namespace->Get(std::u16string(name), true, existed);
     if (!existed) {
+        std::lock_guard lock(m_namespace->sync()->mutex);
         state->isEvent = true;
         state->manualReset = manualReset;
         state->signalled = initiallySet;
     }
-    return {std::make_unique<FakeObject>(state), existed};
+    return {std::make_unique<FakeObject>(state, m_namespace->sync()), existed};
 }
 
 std::unique_ptr<platform::SyncObject> FakeNamedObjects::OpenNamedEvent(std::u16string_view name) {
@@ -101,7 +122,35 @@ std::unique_ptr<platform::SyncObject> FakeNamedObjects::OpenNamedEvent(std::u16s
     if (!state || !state->isEvent) {
         return nullptr;
     }
-    return std::make_unique<FakeObject>(state);
+    return std::make_unique<FakeObject>(state, m_namespace->sync());
+}
+
+std::unique_ptr<platform::SyncObject> FakeNamedObjects::CreateLocalEvent(bool manualReset, bool initiallySet) {
+    auto state = std::make_shared<State>();
+    state->isEvent = true;
+    state->manualReset = manualReset;
+    state->signalled = initiallySet;
+    return std::make_unique<FakeObject>(state, m_namespace->sync());
+}
+
+platform::EitherResult FakeNamedObjects::WaitForEither(platform::SyncObject& first,
+                                                       platform::SyncObject& second, uint32_t milliseconds) {
+    auto* a = dynamic_cast<FakeObject*>(&first);
+    auto* b = dynamic_cast<FakeObject*>(&second);
+    if (a == nullptr || b == nullptr || a->sync() != m_namespace->sync() || b->sync() != m_namespace->sync()) {
+        return platform::EitherResult::Failed;
+    }
+    Sync& sync = *m_namespace->sync();
+    std::unique_lock lock(sync.mutex);
+    if (!WaitUntil(sync, lock, milliseconds, [&] { return Ready(a->state()) || Ready(b->state()); })) {
+        return platform::EitherResult::TimedOut;
+    }
+    if (Ready(a->state())) {
+        Take(a->state());
+        return platform::EitherResult::First;
+    }
+    Take(b->state());
+    return platform::EitherResult::Second;
 }
 
 } // namespace fakes

@@ -14,20 +14,25 @@ namespace fakes {
 
 class FakeNamespace {
 public:
-    struct State {
+    // Every object of a namespace changes under one lock and announces it on one condition, so that a
+    // wait for either of two objects sees both at once.
+    struct Sync {
         std::mutex mutex;
         std::condition_variable changed;
+    };
+    struct State {
         bool isEvent = false;
         bool manualReset = true;
         bool signalled = false;
         bool owned = false;
-        int handles = 0;
     };
     std::shared_ptr<State> Get(const std::u16string& name, bool create, bool& existed);
+    const std::shared_ptr<Sync>& sync() const { return m_sync; }
 
 private:
     std::mutex m_mutex;
     std::map<std::u16string, std::weak_ptr<State>> m_objects;
+    std::shared_ptr<Sync> m_sync = std::make_shared<Sync>();
 };
 
 class FakeNamedObjects final : public platform::NamedObjects {
@@ -38,6 +43,9 @@ public:
     platform::NamedObject CreateNamedEvent(std::u16string_view name, bool manualReset,
                                            bool initiallySet) override;
     std::unique_ptr<platform::SyncObject> OpenNamedEvent(std::u16string_view name) override;
+    std::unique_ptr<platform::SyncObject> CreateLocalEvent(bool manualReset, bool initiallySet) override;
+    platform::EitherResult WaitForEither(platform::SyncObject& first, platform::SyncObject& second,
+                                         uint32_t milliseconds) override;
 
     std::shared_ptr<FakeNamespace> Namespace() const { return m_namespace; }
 

@@ -26,6 +26,7 @@ public:
             return WaitResult::Failed;
         }
     }
+    HANDLE Handle() const { return m_handle; }
 
 private:
     HANDLE m_handle;
@@ -80,6 +81,37 @@ std::unique_ptr<SyncObject> WinNamedObjects::OpenNamedEvent(std::u16string_view 
         return nullptr;
     }
     return std::make_unique<HandleObject>(h);
+}
+
+std::unique_ptr<SyncObject> WinNamedObjects::CreateLocalEvent(bool manualReset, bool initiallySet) {
+    HANDLE h = CreateEventW(nullptr, manualReset ? TRUE : FALSE, initiallySet ? TRUE : FALSE, nullptr);
+    if (h == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<HandleObject>(h);
+}
+
+EitherResult WinNamedObjects::WaitForEither(SyncObject& first, SyncObject& second, uint32_t milliseconds) {
+    auto* a = dynamic_cast<HandleObject*>(&first);
+    auto* b = dynamic_cast<HandleObject*>(&second);
+    if (a == nullptr || b == nullptr) {
+        return EitherResult::Failed;
+    }
+    // One kernel wait on both handles: a thread blocked on another process's event still wakes at once
+    // when its own stop event is set. The lower index wins when both are signalled.
+    HANDLE handles[2] = {a->Handle(), b->Handle()};
+    switch (WaitForMultipleObjects(2, handles, FALSE, milliseconds)) {
+    case WAIT_OBJECT_0:
+    case WAIT_ABANDONED_0:
+        return EitherResult::First;
+    case WAIT_OBJECT_0 + 1:
+    case WAIT_ABANDONED_0 + 1:
+        return EitherResult::Second;
+    case WAIT_TIMEOUT:
+        return EitherResult::TimedOut;
+    default:
+        return EitherResult::Failed;
+    }
 }
 
 } // namespace platform::win32

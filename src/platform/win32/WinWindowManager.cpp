@@ -55,7 +55,11 @@ void WinWindowManager::ShowNormal(WindowHandle window) {
 }
 
 void WinWindowManager::ShowTopMost(WindowHandle window) {
-    SetWindowPos(Hwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    // The window usually belongs to another process. A plain SetWindowPos sends it messages and waits
+    // for its thread, so a hung window would freeze the caller for good; asynchronously the request is
+    // only posted to that thread, which applies it when (if ever) it runs again.
+    SetWindowPos(Hwnd(window), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_ASYNCWINDOWPOS);
 }
 
 void WinWindowManager::CentreAndBringToFront(WindowHandle window) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "platform/win32/WinNamedObjects.h"
 
@@ -63,4 +64,38 @@ TEST(WinNamedObjects, ObjectsCarryANullAccessListSoEveryUserMayOpenThem) {
     ASSERT_EQ(rc, ERROR_SUCCESS);
     EXPECT_EQ(dacl, nullptr) << "a present, empty access list would lock every other user out";
     LocalFree(sd);
+}
+
+TEST(WinNamedObjects, WaitForEitherTellsWhichObjectEndedTheWait) {
+    platform::win32::WinNamedObjects objects;
+    auto request = objects.CreateNamedEvent(u"Global\\" + UniqueName(u"KT_TEST_EITHER_"), true, false);
+    ASSERT_NE(request.object, nullptr);
+    auto wake = objects.CreateLocalEvent(false, false);
+    ASSERT_NE(wake, nullptr);
+    platform::SyncObject& named = *request.object;
+
+    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::TimedOut);
+    wake->Set();
+    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::Second);
+    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::TimedOut)
+        << "the auto-reset wake event was consumed by the wait";
+    named.Set();
+    wake->Set();
+    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::First) << "the first wins a tie";
+    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::First)
+        << "the manual-reset request stays set";
+    named.Reset();
+    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::Second)
+        << "the wake-up lost the tie but was kept";
+}
+
+TEST(WinNamedObjects, ALocalEventSetFromAnotherThreadEndsAWaitWithoutTimeOut) {
+    platform::win32::WinNamedObjects objects;
+    auto request = objects.CreateNamedEvent(u"Global\\" + UniqueName(u"KT_TEST_STOP_"), true, false);
+    auto stop = objects.CreateLocalEvent(false, false);
+    ASSERT_NE(request.object, nullptr);
+    ASSERT_NE(stop, nullptr);
+    std::thread stopper([&] { stop->Set(); });
+    EXPECT_EQ(objects.WaitForEither(*request.object, *stop, platform::kInfinite), platform::EitherResult::Second);
+    stopper.join();
 }
