@@ -1,5 +1,7 @@
 #include "app/AppGlobals.h"
 
+#include "app/AppTexts.h"
+
 kernel::IWirelessKernel* g_pnKernel = nullptr;
 
 std::u16string ProgramFolder;
@@ -13,11 +15,7 @@ bool g_bWindows7 = false;
 std::atomic<bool> DevicePresent{false};
 std::atomic<bool> g_bZeroConfig{false};
 
-std::u16string MessageBoxCaption = u"Orvelin Link Warden";
 std::vector<std::u16string> DefaultProfileNames;
-std::u16string AnyNetworkText = u"Any (First available network)";
-std::u16string NewProfileText = u"New profile";
-std::u16string EnterProfileNameText = u"<Enter a Profile name here>";
 
 namespace {
 platform::Registry* s_registry = nullptr;
@@ -60,11 +58,8 @@ void ResetAppGlobals() {
     g_bWindows7 = false;
     DevicePresent = false;
     g_bZeroConfig = false;
-    MessageBoxCaption = u"Orvelin Link Warden";
     DefaultProfileNames.clear();
-    AnyNetworkText = u"Any (First available network)";
-    NewProfileText = u"New profile";
-    EnterProfileNameText = u"<Enter a Profile name here>";
+    ResetLanguageTexts();
     s_registry = nullptr;
     s_system = nullptr;
     s_files = nullptr;

@@ -26,14 +26,9 @@ extern bool g_bWindows7;
 extern std::atomic<bool> DevicePresent;
 extern std::atomic<bool> g_bZeroConfig;
 
-// Caption of the program's message boxes; replaced from the language file.
-extern std::u16string MessageBoxCaption;
-// "Def_Profile_Name" of every language file, in collection order.
+// "Def_Profile_Name" of every language file, in collection order. (The texts of the chosen language
+// that start-up reads are in app/AppTexts.h.)
 extern std::vector<std::u16string> DefaultProfileNames;
-// Texts the profile and wizard pages start from.
-extern std::u16string AnyNetworkText;
-extern std::u16string NewProfileText;
-extern std::u16string EnterProfileNameText;
 
 // OsClass values.
 constexpr int kOs95 = 0;

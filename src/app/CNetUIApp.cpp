@@ -5,6 +5,7 @@
 #include "app/AppGlobals.h"
 #include "app/AppMessages.h"
 #include "app/AppSettings.h"
+#include "app/AppTexts.h"
 #include "app/CInsterAdapterDlg.h"
 #include "app/DefaultProfiles.h"
 #include "app/Language.h"
@@ -22,8 +23,6 @@ constexpr uint32_t kModulePathUnits = 260;
 constexpr uint32_t kIdentityUnits = 256;
 constexpr uint32_t kLibraryStartMs = 100; // the library's thread needs this before it takes receivers
 constexpr uint32_t kAfterFirstRunMs = 1000;
-constexpr uint32_t kWatchSliceMs = 250; // how quickly the watchers notice that they are stopped
-constexpr uint32_t kShowSettleMs = 1000;
 constexpr uint32_t kUpgradeNoticeUnits = 512;
 
 bool FirstRunDutiesApply(int osClass) {
@@ -85,7 +84,7 @@ int CNetUIApp::StartUp() {
         m_end = AppEnd::LibraryMissing;
         std::u16string text = m_bindingFailure.empty() ? u"The wireless service library could not be loaded."
                                                        : m_bindingFailure;
-        m_ui.showMessage(text, MessageBoxCaption, ui::kBoxOk | ui::kBoxIconStop);
+        m_ui.showMessage(text, MessageBoxCaption(), ui::kBoxOk | ui::kBoxIconStop);
         return 1;
     }
 
@@ -141,11 +140,7 @@ int CNetUIApp::StartUp() {
     }
 
     SelectLanguage();
-    MessageBoxCaption = LangString(u"MAIN", u"MessageBoxTitle", u"Orvelin Wireless Adapter");
-    AnyNetworkText = LangString(u"MAIN", u"Def_Profile_Any", u"Any (First available network)");
-    NewProfileText = LangString(u"MAIN", u"Def_NewProfile", u"New profile");
-    EnterProfileNameText =
-        LangString(u"MAIN", u"Def_ConnectWizardNewProfile", u"<Enter a Profile name here>");
+    LoadLanguageTexts();
 
     platform::NamedObject program = m_platform.namedObjects.CreateNamedMutex(ProgramFileName, false);
     m_programMutex = std::move(program.object);
@@ -182,8 +177,7 @@ int CNetUIApp::StartUp() {
 
 bool CNetUIApp::HandOverProfile() {
     SelectLanguage();
-    std::u16string title = LangString(u"MAIN", u"MainTitle", u"Orvelin KTVA7700v2 Link Warden");
-    platform::WindowHandle running = m_platform.windows.FindTopWindow(title);
+    platform::WindowHandle running = m_platform.windows.FindTopWindow(MainWindowTitle());
     if (running == 0) {
         return false;
     }
@@ -234,7 +228,7 @@ void CNetUIApp::ShowUpgradeNotice() {
     SetAppValue(appvalue::kUpgrade, u"0");
     std::u16string text =
         LangString(u"MAIN", u"Msg_0206", u"Reinstall/Upgrade complete.", kUpgradeNoticeUnits);
-    m_ui.showMessage(text, MessageBoxCaption, ui::kBoxOk);
+    m_ui.showMessage(text, MessageBoxCaption(), ui::kBoxOk);
 }
 
 void CNetUIApp::OnWKDeviceLoaded() {
@@ -245,102 +239,54 @@ void CNetUIApp::OnWKDeviceLoaded() {
     DevicePresent = true;
 }
 
-void CNetUIApp::StartWatchers() {
+void CNetUIApp::SetMainWindow(ui::Poster window) {
     {
-        std::lock_guard lock(m_stopMutex);
-        m_stopWatchers = false;
+        std::lock_guard lock(m_mainWindowMutex);
+        m_mainWindow = std::move(window);
     }
-    if (m_closeEvent && !m_closeWatcher.joinable()) {
-        m_closeWatcher = std::thread([this] { CloseWatcher(); });
+    // A request that came before the window (or while it was gone) waits for exactly this.
+    if (m_closeWatcher) {
+        m_closeWatcher->Wake();
     }
-    if (m_showEvent && !m_showWatcher.joinable()) {
-        m_showWatcher = std::thread([this] { ShowWatcher(); });
-    }
-}
-
-bool CNetUIApp::PauseWatcher(uint32_t milliseconds) {
-    std::unique_lock lock(m_stopMutex);
-    return !m_stopChanged.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                                   [this] { return m_stopWatchers; });
-}
-
-void CNetUIApp::CloseWatcher() {
-    for (;;) {
-        {
-            std::lock_guard lock(m_stopMutex);
-            if (m_stopWatchers) {
-                return;
-            }
-        }
-        platform::WaitResult result = m_closeEvent->Wait(kWatchSliceMs);
-        if (result == platform::WaitResult::Failed) {
-            return;
-        }
-        if (result == platform::WaitResult::TimedOut) {
-            continue;
-        }
-        platform::WindowHandle window = m_mainWindow;
-        if (window != 0) {
-            // The event stays set (the exit sequence ends the process); one request is enough.
-            m_platform.windows.Post(window, kMsgExitProgram, 0, 0);
-            return;
-        }
-        // Set before the main window exists: keep the request until there is a window to close.
-        if (!PauseWatcher(kWatchSliceMs)) {
-            return;
-        }
+    if (m_showWatcher) {
+        m_showWatcher->Wake();
     }
 }
 
-void CNetUIApp::ShowWatcher() {
-    for (;;) {
-        {
-            std::lock_guard lock(m_stopMutex);
-            if (m_stopWatchers) {
-                return;
-            }
-        }
-        platform::WaitResult result = m_showEvent->Wait(kWatchSliceMs);
-        if (result == platform::WaitResult::Failed) {
-            return;
-        }
-        if (result == platform::WaitResult::TimedOut) {
-            continue;
-        }
-        platform::WindowHandle window = m_mainWindow;
-        if (window == 0) {
-            if (!PauseWatcher(kWatchSliceMs)) {
-                return;
-            }
-            continue;
-        }
-        base::Trace(u"ShowWindow - 1");
-        if (!m_mainWindowBusy) {
-            m_platform.windows.ShowNormal(window);
-        }
-        if (!PauseWatcher(kShowSettleMs)) {
-            return;
-        }
-        m_showEvent->Reset();
+ui::Poster CNetUIApp::MainWindow() const {
+    std::lock_guard lock(m_mainWindowMutex);
+    return m_mainWindow;
+}
+
+void CNetUIApp::StartWatchers() {
+    auto mainWindow = [this] { return MainWindow(); };
+    if (m_closeEvent && !m_closeWatcher) {
+        m_closeWatcher = std::make_unique<CloseWatcher>(m_platform.namedObjects, *m_closeEvent, mainWindow);
+        m_closeWatcher->Start();
+    }
+    if (m_showEvent && !m_showWatcher) {
+        m_showWatcher =
+            std::make_unique<ShowWatcher>(m_platform.namedObjects, *m_showEvent, mainWindow, m_platform.clock);
+        m_showWatcher->Start();
     }
 }
 
 void CNetUIApp::StopWatchers() {
-    {
-        std::lock_guard lock(m_stopMutex);
-        m_stopWatchers = true;
+    // Each stop wakes its watcher's wait at once; neither watcher waits for this thread, so the joins
+    // cannot dead-lock even though this thread pumps no messages here.
+    if (m_closeWatcher) {
+        m_closeWatcher->Stop();
     }
-    m_stopChanged.notify_all();
-    if (m_closeWatcher.joinable()) {
-        m_closeWatcher.join();
-    }
-    if (m_showWatcher.joinable()) {
-        m_showWatcher.join();
+    if (m_showWatcher) {
+        m_showWatcher->Stop();
     }
 }
 
 void CNetUIApp::CleanUp() {
     StopWatchers();
+    // They hold the events closed below.
+    m_closeWatcher.reset();
+    m_showWatcher.reset();
     // The library lives on until the binding is released; no event may reach this object after it.
     if (m_receiverAdded && m_boundKernel != nullptr) {
         m_boundKernel->RemoveReceiver(this);

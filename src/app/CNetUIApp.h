@@ -3,14 +3,13 @@
 #pragma once
 
 #include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include "app/CommandLine.h"
+#include "app/RequestWatchers.h"
 #include "kernel/INotificationReceiver.h"
 #include "kernel/IWirelessKernel.h"
 #include "platform/Clock.h"
@@ -23,6 +22,7 @@
 #include "platform/UsbDevices.h"
 #include "platform/WindowManager.h"
 #include "ui/Dialog.h"
+#include "ui/Poster.h"
 
 constexpr std::u16string_view kSingleInstanceMutexName = u"KTVA7700V2_MUTEX";
 
@@ -76,11 +76,13 @@ public:
     bool secondCopy() const { return m_secondCopy; }
     const CommandLineRequest& request() const { return m_request; }
 
-    // The main window registers itself while it exists; the watcher threads post to it.
-    void SetMainWindow(platform::WindowHandle window) { m_mainWindow = window; }
-    platform::WindowHandle MainWindow() const { return m_mainWindow; }
+    // The main window registers its Poster while it exists (an empty Poster when it goes); the watcher
+    // threads post to it. Called on the user-interface thread, read by the watchers.
+    void SetMainWindow(ui::Poster window);
+    ui::Poster MainWindow() const;
     // Set while the main window runs a modal wizard or question: a show request then leaves it alone.
     void SetMainWindowBusy(bool busy) { m_mainWindowBusy = busy; }
+    bool MainWindowBusy() const { return m_mainWindowBusy; }
 
     // The names the named objects get for this product.
     static std::u16string CloseRequestEventName(std::u16string_view productName);
@@ -89,7 +91,8 @@ public:
     // kernel::INotificationReceiver
     void OnWKDeviceLoaded() override;
 
-    // Stops and joins the watcher threads (also done by the clean-up and the destructor).
+    // Stops and joins the watcher threads (also done by the clean-up and the destructor). User-interface
+    // thread only, like the start.
     void StopWatchers();
 
 private:
@@ -100,10 +103,6 @@ private:
     bool FirstRun();
     void ShowUpgradeNotice();
     void StartWatchers();
-    void CloseWatcher();
-    void ShowWatcher();
-    // Sleeps, but wakes at once when the watchers are stopped; false then.
-    bool PauseWatcher(uint32_t milliseconds);
     void CleanUp();
 
     AppPlatform m_platform;
@@ -120,12 +119,11 @@ private:
     std::unique_ptr<platform::SyncObject> m_closeEvent;
     std::unique_ptr<platform::SyncObject> m_showEvent;
 
-    std::atomic<platform::WindowHandle> m_mainWindow{0};
+    mutable std::mutex m_mainWindowMutex;
+    ui::Poster m_mainWindow;
     std::atomic<bool> m_mainWindowBusy{false};
 
-    std::thread m_closeWatcher;
-    std::thread m_showWatcher;
-    std::mutex m_stopMutex;
-    std::condition_variable m_stopChanged;
-    bool m_stopWatchers = false;
+    // Created, started and stopped on the user-interface thread only; declared after what they use.
+    std::unique_ptr<CloseWatcher> m_closeWatcher;
+    std::unique_ptr<ShowWatcher> m_showWatcher;
 };

@@ -2,8 +2,8 @@
 
 #include "app/AppMessages.h"
 #include "app/AppSettings.h"
+#include "app/AppTexts.h"
 #include "app/CNetUIApp.h"
-#include "app/Language.h"
 #include "base/Trace.h"
 #include "res/AppIds.h"
 
@@ -14,20 +14,28 @@ constexpr int kOffScreen = -32000;
 CNetUIDlg::CNetUIDlg(CNetUIApp* app) : ui::Dialog(IDD_NETUI_DIALOG), m_app(app) {}
 
 void CNetUIDlg::OnInit() {
-    host().SetCaption(LangString(u"MAIN", u"MainTitle", u"Orvelin KG515v2 Link Warden"));
+    host().SetCaption(MainWindowTitle());
     // A modal dialog loop shows its window when it first goes idle; off the screen it stays out of
     // sight while a second copy can still find it by its caption.
     ui::Rect frame = host().WindowRect();
     host().MoveWindow({kOffScreen, kOffScreen, kOffScreen + frame.Width(), kOffScreen + frame.Height()});
     host().ShowWindow(false);
     if (m_app != nullptr) {
-        m_app->SetMainWindow(host().NativeWindow());
+        m_app->SetMainWindow(host().MakePoster());
     }
 }
 
 bool CNetUIDlg::OnMessage(uint32_t message, uintptr_t, intptr_t) {
     if (message == kMsgExitProgram) {
         host().EndDialog(ui::kIdOk);
+        return true;
+    }
+    if (message == kMsgShowMainWindow) {
+        // Asked for by another process through the show watcher; a modal wizard or question keeps the
+        // window as it is.
+        if (m_app == nullptr || !m_app->MainWindowBusy()) {
+            host().ShowWindow(true);
+        }
         return true;
     }
     if (message == kMsgChangeProfile) {
@@ -41,6 +49,6 @@ bool CNetUIDlg::OnMessage(uint32_t message, uintptr_t, intptr_t) {
 
 void CNetUIDlg::OnDestroy() {
     if (m_app != nullptr) {
-        m_app->SetMainWindow(0);
+        m_app->SetMainWindow(ui::Poster());
     }
 }

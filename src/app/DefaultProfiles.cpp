@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/AppGlobals.h"
-#include "app/Language.h"
+#include "app/AppTexts.h"
 #include "profiles/ProfileStore.h"
 
 void OpenProfileStore() {
@@ -11,8 +11,8 @@ void OpenProfileStore() {
     config.kernel = g_pnKernel;
     config.registry = AppRegistry();
     config.appKey = AppKey;
-    config.defaultName = LangString(u"MAIN", u"Def_Profile_Name", u"Default");
-    config.anyNetworkName = AnyNetworkText;
+    config.defaultName = DefaultProfileNameText();
+    config.anyNetworkName = AnyNetworkText();
     profiles::ConfigureProfileStore(config);
 }
 

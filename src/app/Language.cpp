@@ -6,6 +6,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/AppSettings.h"
+#include "app/AppTexts.h"
 #include "base/Format.h"
 #include "base/IniFile.h"
 #include "base/Text.h"
@@ -228,7 +229,7 @@ void LoadHelpFile(ui::Host& host, ui::ControlId richEdit, std::u16string_view pa
         bytes = files->ReadFile(path);
     }
     if (!bytes) {
-        host.ShowMessageBox(base::Format(u"Open %s file failed !", {path}), MessageBoxCaption, ui::kBoxOk);
+        host.ShowMessageBox(base::Format(u"Open %s file failed !", {path}), MessageBoxCaption(), ui::kBoxOk);
         return;
     }
     host.StreamRichText(richEdit, *bytes);

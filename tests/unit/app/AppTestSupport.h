@@ -44,6 +44,11 @@ public:
     void WriteLanguage(const std::string& folder, const std::string& utf8Content) {
         WriteBytes("Language\\" + folder + "\\" + folder + ".lng", utf8Content);
     }
+    void RemoveLanguage(const std::string& folder) {
+        std::error_code ec;
+        std::filesystem::remove(m_path / ("Language\\" + folder + "\\" + folder + ".lng"), ec);
+        base::IniFile::ClearCache();
+    }
 
 private:
     std::filesystem::path m_path;

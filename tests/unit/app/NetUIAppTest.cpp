@@ -1,6 +1,8 @@
 #include "AppTestSupport.h"
+#include "WatcherTestSupport.h"
 #include "app/AppMessages.h"
 #include "app/AppSettings.h"
+#include "app/AppTexts.h"
 #include "app/CNetUIApp.h"
 #include "app/CNetUIDlg.h"
 #include "fakes/FakeClock.h"
@@ -18,6 +20,7 @@
 #include <thread>
 
 using apptest::AppTest;
+using apptest::RecordingWindow;
 
 namespace {
 
@@ -109,7 +112,7 @@ TEST_F(StartUp, FirstRunOnXpAsksForTheAdapterStartsTheToolAndRunsTheMainWindow) 
     EXPECT_TRUE(tool.hidden);
     EXPECT_EQ(AppKeyValue(u"FirstRun"), u"255");
     EXPECT_EQ(p->mainWindowRuns, 1);
-    EXPECT_EQ(MessageBoxCaption, u"Orvelin Wireless Adapter");
+    EXPECT_EQ(MessageBoxCaption(), u"Orvelin Wireless Adapter");
 
     auto calls = kernel.Calls();
     auto start = std::find(calls.begin(), calls.end(), u"Start");
@@ -213,6 +216,43 @@ TEST_F(StartUp, SetProfileHandsTheWholeRestToTheRunningWindow) {
     first->app.Run(u"");
 }
 
+// The running window is found by its caption; whatever the language and whichever language files are
+// missing, the window and the search must resolve the same title, or the hand-over is lost.
+TEST_F(StartUp, SetProfileFindsTheRunningWindowInEveryLanguageWithOrWithoutItsFile) {
+    StoreApp(u"FirstRun", u"255");
+    struct Case {
+        const char16_t* language;
+        bool englishFile;
+    };
+    const Case cases[] = {{u"1", false}, {u"1", true}, {u"0", false}, {u"12", false}, {u"0", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Language " << base::Utf16ToUtf8(c.language)
+                                        << (c.englishFile ? " with" : " without") << " English.lng");
+        if (c.englishFile) {
+            disk.WriteLanguage("English", "[MAIN]\nMainTitle=Orvelin KTVA7700v2 Link Warden\n");
+        } else {
+            disk.RemoveLanguage("English");
+        }
+        StoreApp(u"Language", c.language);
+        StoreApp(u"ChangeProfile", u"");
+        auto first = NewProcess();
+        first->duringMainWindow = [&] {
+            CNetUIDlg frame(&first->app);
+            fakes::FakeHost host(frame);
+            host.Open();
+            platform::WindowHandle running = windows.AddWindow(host.Caption());
+            auto second = NewProcess();
+            EXPECT_EQ(second->app.Run(u"-setProfile Home Net"), 0);
+            EXPECT_EQ(second->app.ended(), AppEnd::SecondCopy)
+                << "the window's caption: " << base::Utf16ToUtf8(host.Caption());
+            EXPECT_EQ(AppKeyValue(u"ChangeProfile"), u"Home Net");
+            host.Destroy();
+            windows.RemoveWindow(running);
+        };
+        first->app.Run(u"");
+    }
+}
+
 TEST_F(StartUp, SetProfileWithoutARunningWindowEndsSilently) {
     StoreApp(u"FirstRun", u"255");
     auto first = NewProcess();
@@ -238,82 +278,99 @@ TEST_F(StartUp, SetProfileWithoutAnotherCopyStartsNormally) {
 TEST_F(StartUp, CloseSwitchReachesTheRunningCopysWatcher) {
     StoreApp(u"FirstRun", u"255");
     auto first = NewProcess();
-    platform::WindowHandle mainWindow = windows.AddWindow(u"main");
+    RecordingWindow mainWindow;
     first->duringMainWindow = [&] {
-        first->app.SetMainWindow(mainWindow);
+        first->app.SetMainWindow(mainWindow.MakePoster());
         auto closer = NewProcess();
         EXPECT_EQ(closer->app.Run(u"-c"), 0);
         EXPECT_EQ(closer->app.ended(), AppEnd::CloseRequested);
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (windows.Posted().empty() && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        auto posted = windows.Posted();
-        ASSERT_EQ(posted.size(), 1u);
-        EXPECT_EQ(posted[0].window, mainWindow);
-        EXPECT_EQ(posted[0].message, kMsgExitProgram);
+        ASSERT_TRUE(mainWindow.WaitForMessages(1));
+        EXPECT_EQ(mainWindow.Messages(), std::vector<uint32_t>{kMsgExitProgram});
     };
     first->app.Run(u"");
+    EXPECT_TRUE(windows.Posted().empty()) << "the watcher reaches the window only through its Poster";
 }
 
 TEST_F(StartUp, ACloseRequestBeforeTheMainWindowWaitsForIt) {
     StoreApp(u"FirstRun", u"255");
     auto first = NewProcess();
-    platform::WindowHandle mainWindow = windows.AddWindow(u"main");
+    RecordingWindow mainWindow;
     first->duringMainWindow = [&] {
         auto closer = NewProcess();
         EXPECT_EQ(closer->app.Run(u"-C"), 0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(400));
-        EXPECT_TRUE(windows.Posted().empty()) << "nothing to post to yet";
-        first->app.SetMainWindow(mainWindow);
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (windows.Posted().empty() && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(600));
-        auto posted = windows.Posted();
-        ASSERT_EQ(posted.size(), 1u) << "one request, one close message";
-        EXPECT_EQ(posted[0].message, kMsgExitProgram);
+        first->app.SetMainWindow(mainWindow.MakePoster());
+        ASSERT_TRUE(mainWindow.WaitForMessages(1)) << "the request waited for the window";
     };
     first->app.Run(u"");
+    EXPECT_EQ(mainWindow.Messages(), std::vector<uint32_t>{kMsgExitProgram}) << "one request, one close message";
 }
 
-TEST_F(StartUp, BusyMainWindowIsNotShownOnRequest) {
+// The exit hang: clean-up joins the watchers on the window's own thread, which then pumps no messages.
+// A watcher that touched the window itself (showing it waits for that thread) would never return.
+TEST_F(StartUp, AShowRequestDuringExitNeverReachesTheWindowFromTheWatcher) {
     StoreApp(u"FirstRun", u"255");
     auto p = NewProcess();
-    platform::WindowHandle mainWindow = windows.AddWindow(u"main");
+    RecordingWindow mainWindow;
+    std::unique_ptr<platform::SyncObject> show;
     p->duringMainWindow = [&] {
-        p->app.SetMainWindow(mainWindow);
-        p->app.SetMainWindowBusy(true);
-        auto show =
-            fakes::FakeNamedObjects(ns).OpenNamedEvent(CNetUIApp::ShowRequestEventName(u"KTVA7700v2"));
+        p->app.SetMainWindow(mainWindow.MakePoster());
+        show = fakes::FakeNamedObjects(ns).OpenNamedEvent(CNetUIApp::ShowRequestEventName(u"KTVA7700v2"));
         ASSERT_NE(show, nullptr);
         show->Set();
-        std::this_thread::sleep_for(std::chrono::milliseconds(600));
-        EXPECT_TRUE(windows.Calls().empty());
+        ASSERT_TRUE(mainWindow.WaitForMessages(1));
+        // The request is still pending (the fake clock never ends its settling) when the window goes.
+        mainWindow.Close();
+        p->app.SetMainWindow(ui::Poster());
+        show->Set();
     };
-    p->app.Run(u"");
+    apptest::MustFinish("the exit with a pending show request", [&] { p->app.Run(u""); });
+    EXPECT_EQ(p->app.ended(), AppEnd::MainWindowClosed);
+    EXPECT_EQ(mainWindow.Messages(), std::vector<uint32_t>{kMsgShowMainWindow});
+    EXPECT_TRUE(windows.Calls().empty()) << "no worker shows, moves or posts to a window handle";
+    EXPECT_TRUE(windows.Posted().empty());
 }
 
-TEST_F(StartUp, ShowRequestShowsTheMainWindowUnlessItIsBusy) {
+TEST_F(StartUp, AShowRequestWhileTheWindowIsGoneEndsWithTheProgram) {
     StoreApp(u"FirstRun", u"255");
     auto p = NewProcess();
-    platform::WindowHandle mainWindow = windows.AddWindow(u"main");
+    RecordingWindow mainWindow;
+    std::unique_ptr<platform::SyncObject> show;
     p->duringMainWindow = [&] {
-        p->app.SetMainWindow(mainWindow);
-        auto show =
-            fakes::FakeNamedObjects(ns).OpenNamedEvent(CNetUIApp::ShowRequestEventName(u"KTVA7700v2"));
+        p->app.SetMainWindow(mainWindow.MakePoster());
+        mainWindow.Close();
+        show = fakes::FakeNamedObjects(ns).OpenNamedEvent(CNetUIApp::ShowRequestEventName(u"KTVA7700v2"));
         ASSERT_NE(show, nullptr);
         show->Set();
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (windows.Calls().empty() && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        auto calls = windows.Calls();
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_EQ(calls[0], std::make_pair(std::u16string(u"show"), mainWindow));
+        auto closer = NewProcess();
+        EXPECT_EQ(closer->app.Run(u"-C"), 0) << "a close request for the gone window as well";
     };
-    p->app.Run(u"");
+    apptest::MustFinish("the exit with requests for a gone window", [&] { p->app.Run(u""); });
+    EXPECT_TRUE(mainWindow.Messages().empty()) << "nothing reaches a window after it is gone";
+    EXPECT_TRUE(windows.Calls().empty());
+}
+
+TEST_F(StartUp, TheFrameRegistersItselfWithTheWatchersAndShowsItselfUnlessBusy) {
+    auto p = NewProcess();
+    CNetUIDlg frame(&p->app);
+    fakes::FakeHost host(frame);
+    EXPECT_FALSE(p->app.MainWindow().Post(kMsgShowMainWindow)) << "no window yet";
+    host.Open();
+    EXPECT_FALSE(host.IsWindowVisible());
+
+    p->app.SetMainWindowBusy(true);
+    EXPECT_TRUE(p->app.MainWindow().Post(kMsgShowMainWindow));
+    EXPECT_EQ(host.PumpPosted(), 1);
+    EXPECT_FALSE(host.IsWindowVisible()) << "a modal wizard or question keeps the window as it is";
+
+    p->app.SetMainWindowBusy(false);
+    EXPECT_TRUE(p->app.MainWindow().Post(kMsgShowMainWindow));
+    EXPECT_EQ(host.PumpPosted(), 1);
+    EXPECT_TRUE(host.IsWindowVisible());
+
+    ui::Poster kept = p->app.MainWindow();
+    host.Destroy();
+    EXPECT_FALSE(p->app.MainWindow().Post(kMsgShowMainWindow)) << "unregistered when the window goes";
+    EXPECT_FALSE(kept.Post(kMsgShowMainWindow)) << "a Poster taken earlier reaches nothing either";
 }
 
 TEST_F(StartUp, MissingServiceShowsTheMessageAndOpensNoWindow) {
