@@ -1,5 +1,7 @@
 #include "app/CInsterAdapterDlg.h"
 
+#include <chrono>
+
 #include "app/AppGlobals.h"
 #include "app/AppSettings.h"
 #include "app/DeviceTest.h"
@@ -11,7 +13,6 @@ namespace {
 
 constexpr std::u16string_view kSection = u"IDD_DIALOG_INSTER_ADAPTER";
 constexpr std::u16string_view kDriverDialogCaption = u"Microsoft Windows";
-constexpr uint32_t kDriverDialogRetryMs = 1000;
 
 constexpr uint32_t kWmKeyDown = 0x0100;
 constexpr uintptr_t kVkEscape = 0x1B;
@@ -59,29 +60,51 @@ void CInsterAdapterDlg::OnInit() {
         g_pnKernel->GetAdapterConfig(&config);
     }
     if (config.associated == 1 && (OsClass == kOsVista || OsClass == kOsVista64)) {
-        m_stopSearch = false;
+        {
+            std::lock_guard lock(m_searchMutex);
+            m_stopSearch = false;
+        }
         m_search = std::thread([this] { SearchDriverDialog(); });
     } else if (self != 0) {
         m_windows.CentreAndBringToFront(self);
     }
 }
 
+bool CInsterAdapterDlg::SearchDriverDialogStep() {
+    // Neither call waits for the other window's thread (the finding compares captions the system keeps;
+    // the z-order change is only queued to that thread), so a hung driver dialog cannot hold up the
+    // search and with it the closing of this dialog.
+    platform::WindowHandle dialog = m_windows.FindTopWindow(kDriverDialogCaption);
+    if (dialog == 0) {
+        return true;
+    }
+    m_windows.ShowTopMost(dialog);
+    return false;
+}
+
 void CInsterAdapterDlg::SearchDriverDialog() {
     if (platform::SystemInfo* system = AppSystem()) {
         system->LowerCurrentThreadPriority();
     }
+    std::unique_lock lock(m_searchMutex);
     while (!m_stopSearch) {
-        platform::WindowHandle dialog = m_windows.FindTopWindow(kDriverDialogCaption);
-        if (dialog != 0) {
-            m_windows.ShowTopMost(dialog);
+        lock.unlock();
+        bool again = SearchDriverDialogStep();
+        lock.lock();
+        if (!again) {
             return;
         }
-        m_clock.Sleep(kDriverDialogRetryMs);
+        m_searchWake.wait_for(lock, std::chrono::milliseconds(kDriverDialogRetryMs),
+                              [this] { return m_stopSearch; });
     }
 }
 
 void CInsterAdapterDlg::StopDriverDialogSearch() {
-    m_stopSearch = true;
+    {
+        std::lock_guard lock(m_searchMutex);
+        m_stopSearch = true;
+    }
+    m_searchWake.notify_all();
     if (m_search.joinable()) {
         m_search.join();
     }

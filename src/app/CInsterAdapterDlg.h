@@ -2,7 +2,8 @@
 // reports it. It ends with OK on the adapter's arrival and with Cancel when the user gives up.
 #pragma once
 
-#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "app/CDetectDlg.h"
@@ -31,11 +32,17 @@ public:
     int ticks() const { return m_ticks; }
     CDetectDlg& detectBox() { return m_detect; }
 
+    // One look for the system's driver-installation dialog, which on Vista and 7 would otherwise stay
+    // hidden behind this one; brings it to the front when it is there. False once it was found: the
+    // search is over. The search thread calls it once a second.
+    bool SearchDriverDialogStep();
+    static constexpr uint32_t kDriverDialogRetryMs = 1000;
+
 private:
     void OnNext();
+    // Wakes the search from its pause and joins it: closing the dialog never waits out a retry.
     void StopDriverDialogSearch();
-    // Brings the system's driver-installation dialog to the front once it appears, so that it is not
-    // hidden behind this one on Vista and 7.
+    // The search thread: steps until the driver dialog is found or the search is stopped.
     void SearchDriverDialog();
 
     platform::UsbDevices& m_devices;
@@ -44,5 +51,7 @@ private:
     CDetectDlg m_detect;
     int m_ticks = 0;
     std::thread m_search;
-    std::atomic<bool> m_stopSearch{false};
+    std::mutex m_searchMutex;
+    std::condition_variable m_searchWake;
+    bool m_stopSearch = false; // under m_searchMutex
 };

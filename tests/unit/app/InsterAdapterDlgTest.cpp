@@ -1,7 +1,10 @@
 #include "AppTestSupport.h"
+#include "WatcherTestSupport.h"
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include "app/CInsterAdapterDlg.h"
 #include "fakes/FakeClock.h"
@@ -16,6 +19,77 @@ using apptest::AppTest;
 namespace {
 
 constexpr ui::Rect kDialogRect{200, 100, 600, 400};
+
+// Passes every call on to the fake and lets a test wait, with a deadline, for the search thread's calls.
+class ReportingWindows final : public platform::WindowManager {
+public:
+    explicit ReportingWindows(fakes::FakeWindowManager& inner) : m_inner(inner) {}
+
+    bool WaitForFind() { return WaitFor(m_finds); }
+    bool WaitForTopMost() { return WaitFor(m_topMost); }
+
+    platform::WindowHandle FindTopWindow(std::u16string_view caption) override {
+        platform::WindowHandle found = m_inner.FindTopWindow(caption);
+        Count(m_finds);
+        return found;
+    }
+    void ShowTopMost(platform::WindowHandle window) override {
+        m_inner.ShowTopMost(window);
+        Count(m_topMost);
+    }
+    bool Exists(platform::WindowHandle window) override { return m_inner.Exists(window); }
+    bool Post(platform::WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
+        return m_inner.Post(window, message, wParam, lParam);
+    }
+    intptr_t Send(platform::WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
+        return m_inner.Send(window, message, wParam, lParam);
+    }
+    void ShowNormal(platform::WindowHandle window) override { m_inner.ShowNormal(window); }
+    void CentreAndBringToFront(platform::WindowHandle window) override { m_inner.CentreAndBringToFront(window); }
+    void UseWhiteBackground(platform::WindowHandle window) override { m_inner.UseWhiteBackground(window); }
+    platform::WindowHandle LastActivePopup(platform::WindowHandle window) override {
+        return m_inner.LastActivePopup(window);
+    }
+
+private:
+    void Count(int& counter) {
+        std::lock_guard lock(m_mutex);
+        ++counter;
+        m_changed.notify_all();
+    }
+    bool WaitFor(int& counter) {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(10), [&] { return counter > 0; });
+    }
+
+    fakes::FakeWindowManager& m_inner;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_finds = 0;
+    int m_topMost = 0;
+};
+
+// A clock whose sleeps last until the test opens it: what a sleep looks like to a test that must not
+// wait for one.
+class GatedClock final : public platform::Clock {
+public:
+    ~GatedClock() override { Open(); }
+    uint32_t TickCount() override { return 1000; }
+    void Sleep(uint32_t) override {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_open; });
+    }
+    void Open() {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_open = false;
+};
 
 } // namespace
 
@@ -151,12 +225,12 @@ TEST_F(InsertAdapter, OnVistaWhileAssociatedTheDriverDialogIsBroughtForward) {
     fakes::FakeSystemInfo system;
     SetAppSystem(&system);
     platform::WindowHandle driverDialog = windows.AddWindow(u"Microsoft Windows");
-    Open();
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (windows.Calls().empty() && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    host.Destroy(); // joins the search thread
+    ReportingWindows reporting(windows);
+    CInsterAdapterDlg vista(devices, reporting, clock);
+    fakes::FakeHost vistaHost(vista, kDialogRect);
+    vistaHost.Open();
+    ASSERT_TRUE(reporting.WaitForTopMost()) << "the search brought the driver dialog forward";
+    vistaHost.Destroy(); // joins the search thread
     auto calls = windows.Calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back(), std::make_pair(std::u16string(u"topmost"), driverDialog));
@@ -165,17 +239,34 @@ TEST_F(InsertAdapter, OnVistaWhileAssociatedTheDriverDialogIsBroughtForward) {
         << "the dialog itself stays where it is";
 }
 
-TEST_F(InsertAdapter, TheDriverDialogSearchRetriesUntilFoundAndStopsWithTheDialog) {
+TEST_F(InsertAdapter, TheDriverDialogSearchLooksAgainUntilTheDialogAppears) {
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(dialog.SearchDriverDialogStep()) << "not there yet: look again, step " << i;
+        EXPECT_EQ(windows.findCalls, i);
+    }
+    EXPECT_TRUE(windows.Calls().empty());
+    platform::WindowHandle driverDialog = windows.AddWindow(u"Microsoft Windows");
+    EXPECT_FALSE(dialog.SearchDriverDialogStep()) << "found: the search is over";
+    EXPECT_EQ(windows.Calls(), (std::vector<std::pair<std::u16string, platform::WindowHandle>>{
+                                   {u"topmost", driverDialog}}));
+    EXPECT_EQ(CInsterAdapterDlg::kDriverDialogRetryMs, 1000u) << "one look a second";
+}
+
+// The search pauses a second between two looks. Closing the dialog must end that pause at once rather
+// than wait it out; the clock here never lets a sleep end, so a search that slept could not be joined.
+TEST_F(InsertAdapter, ClosingTheDialogEndsTheSearchWithoutWaitingOutItsPause) {
     OsClass = kOsVista64;
     kernel.adapterConfig.associated = 1;
-    Open();
-    while (windows.findCalls < 3) {
-        std::this_thread::yield();
-    }
-    host.Destroy();
-    EXPECT_GE(clock.TotalSlept(), 2000u) << "one retry a second";
+    ReportingWindows reporting(windows);
+    GatedClock gated;
+    CInsterAdapterDlg vista(devices, reporting, gated);
+    fakes::FakeHost vistaHost(vista, kDialogRect);
+    vistaHost.Open();
+    ASSERT_TRUE(reporting.WaitForFind()) << "the search thread looked once";
+    apptest::MustFinish("closing the insert-adapter dialog", [&] { vistaHost.Destroy(); });
+    gated.Open();
     for (const auto& call : windows.Calls()) {
-        EXPECT_NE(call.first, u"topmost");
+        EXPECT_NE(call.first, u"topmost") << "no driver dialog was there";
     }
 }
 
@@ -190,6 +281,13 @@ TEST_F(InsertAdapter, DetectBoxFormsAndTheirTexts) {
     EXPECT_EQ(waitHost.GetText(IDC_STATIC_MESSAGE_DETECT_TEXT), u"\n\nBitte warten...");
 
     CDetectDlg closed;
-    closed.ShowBox(true); // no window yet: nothing happens
+    closed.ShowBox(false); // no window yet: nothing happens, and nothing is kept for later
     closed.CentreOver(kDialogRect);
+    const ui::Rect own{10, 20, 110, 60};
+    fakes::FakeHost closedHost(closed, own);
+    closedHost.Open();
+    EXPECT_TRUE(closedHost.IsWindowVisible());
+    EXPECT_EQ(closedHost.window(), own);
+    closed.CentreOver(kDialogRect);
+    EXPECT_EQ(closedHost.window(), (ui::Rect{350, 230, 450, 270})) << "centred once it exists";
 }
