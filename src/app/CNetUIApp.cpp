@@ -16,10 +16,15 @@
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "kernel/StatusRecords.h"
+#include "profiles/ProfileStore.h"
 
 namespace {
 
 constexpr uint32_t kModulePathUnits = 260;
+// Shown before the language is known: the language files are found through the program's folder.
+constexpr std::u16string_view kProgramPathTooLongText =
+    u"The program cannot run from this folder because its path is too long.\n"
+    u"Install it in a folder with a shorter path.";
 constexpr uint32_t kIdentityUnits = 256;
 constexpr uint32_t kLibraryStartMs = 100; // the library's thread needs this before it takes receivers
 constexpr uint32_t kAfterFirstRunMs = 1000;
@@ -58,10 +63,12 @@ int CNetUIApp::Run(std::u16string_view arguments) {
     return exitCode;
 }
 
-void CNetUIApp::ReadProgramIdentity() {
+bool CNetUIApp::ReadProgramIdentity() {
     std::u16string path = m_platform.system.ModulePath();
+    // A path cut to fit would name a folder above the program's own, and the driver-folder clean-up
+    // would then delete in that folder.
     if (path.size() >= kModulePathUnits) {
-        path.resize(kModulePathUnits - 1);
+        return false;
     }
     size_t split = path.find_last_of(u"\\/");
     ProgramFolder = split == std::u16string::npos ? std::u16string() : path.substr(0, split + 1);
@@ -71,6 +78,7 @@ void CNetUIApp::ReadProgramIdentity() {
     ProductName = base::IniFile::GetString(productIni, u"Information", u"Name", u"KTA7700", kIdentityUnits);
     MakerName = base::IniFile::GetString(productIni, u"Information", u"Corp", u"Orvelin", kIdentityUnits);
     AppKey = u"Software\\" + MakerName + u"\\" + ProductName;
+    return true;
 }
 
 int CNetUIApp::StartUp() {
@@ -88,7 +96,11 @@ int CNetUIApp::StartUp() {
         return 1;
     }
 
-    ReadProgramIdentity();
+    if (!ReadProgramIdentity()) {
+        m_end = AppEnd::ProgramPathTooLong;
+        m_ui.showMessage(kProgramPathTooLongText, MessageBoxCaption(), ui::kBoxOk | ui::kBoxIconStop);
+        return 1;
+    }
 
     m_showEvent =
         m_platform.namedObjects.CreateNamedEvent(ShowRequestEventName(ProductName), true, false).object;
@@ -155,6 +167,9 @@ int CNetUIApp::StartUp() {
     OpenProfileStore();
     if (!m_secondCopy) {
         RemoveDefaultProfiles(DefaultProfileNames);
+        // After the removal, so that a removed default profile is not what the main window applies.
+        // A second copy opens no window and must not write the current profile of the running one.
+        profiles::LoadCurrentProfile();
     }
 
     if (!FirstRun()) {

@@ -52,6 +52,7 @@ struct AppUi {
 enum class AppEnd {
     None,
     LibraryMissing,       // the service library could not be bound
+    ProgramPathTooLong,   // the program's path does not fit MAX_PATH, so its folder is unknown
     AnotherCopyRunning,   // ended at once
     ProfileWindowMissing, // hand-over asked for, but the running window was not found
     CloseRequested,       // "-C"
@@ -97,7 +98,7 @@ public:
 
 private:
     int StartUp();
-    void ReadProgramIdentity();
+    bool ReadProgramIdentity(); // false: the program's path is too long to work with
     bool HandOverProfile();
     void RemoveForeignDriverFolder();
     bool FirstRun();

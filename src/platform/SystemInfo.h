@@ -27,7 +27,8 @@ public:
     virtual bool IsWow64() = 0;
     // The network user database's privilege level of the current user is the administrator level.
     virtual bool IsAdministrator() = 0;
-    // Full path of the running program file (at most 260 units).
+    // Full path of the running program file, never cut: a caller that cannot work with a long path
+    // must see that it is long.
     virtual std::u16string ModulePath() = 0;
     // The whole process command line, program name included.
     virtual std::u16string CommandLine() = 0;

@@ -65,9 +65,22 @@ bool WinSystemInfo::IsAdministrator() {
 }
 
 std::u16string WinSystemInfo::ModulePath() {
-    wchar_t path[MAX_PATH + 1] = {};
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return U(path, n);
+    // The whole path, however long: a path cut to MAX_PATH would name another folder, and the caller
+    // must be able to see that the real one does not fit. A full buffer means the path was cut.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) {
+            return {};
+        }
+        if (n < path.size()) {
+            return U(path.data(), n);
+        }
+        if (path.size() >= 0x8000) {
+            return U(path.data(), path.size()); // longer than any path Windows can open: still too long
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 std::u16string WinSystemInfo::CommandLine() {
