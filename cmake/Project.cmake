@@ -25,6 +25,13 @@ if(KT_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
 endif()
+if(KT_TSAN)
+    if(KT_SANITIZE)
+        message(FATAL_ERROR "KT_TSAN and KT_SANITIZE cannot be combined")
+    endif()
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()
 
 # A portable library: standard C++ only, compiled everywhere.
 function(kt_library name)
