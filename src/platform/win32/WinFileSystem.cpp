@@ -14,6 +14,15 @@ bool WinFileSystem::DeleteFolderTree(std::u16string_view folder) {
     if (base.empty()) {
         return false;
     }
+    DWORD attributes = GetFileAttributesW(W(base));
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return false;
+    }
+    // A folder that is itself a link (a junction or a symbolic link to a folder elsewhere) is removed as
+    // a link: going through it would delete the files of the folder it points to.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        return RemoveDirectoryW(W(base)) != FALSE;
+    }
     bool complete = true;
     std::u16string pattern = base + u"\\*.*";
     WIN32_FIND_DATAW found{};
@@ -40,6 +49,10 @@ bool WinFileSystem::DeleteFolderTree(std::u16string_view folder) {
             }
         } while (FindNextFileW(search, &found));
         FindClose(search);
+    }
+    // A read-only folder cannot be removed until the attribute is gone.
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
+        SetFileAttributesW(W(base), attributes & ~FILE_ATTRIBUTE_READONLY);
     }
     return RemoveDirectoryW(W(base)) && complete;
 }
