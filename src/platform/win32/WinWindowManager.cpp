@@ -42,6 +42,11 @@ bool WinWindowManager::Exists(WindowHandle window) {
 }
 
 bool WinWindowManager::Post(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    // The system takes no window as the calling thread and reports success: a message meant for a
+    // window that was never found would reach this program itself.
+    if (window == 0) {
+        return false;
+    }
     return PostMessageW(Hwnd(window), message, wParam, lParam) != FALSE;
 }
 
