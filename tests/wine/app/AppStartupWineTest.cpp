@@ -281,6 +281,27 @@ TEST_F(AppStartup, SetProfileHandsTheNameToTheRunningCopy) {
     EXPECT_TRUE(first->Running());
 }
 
+// Another process asks for the window; the window shows itself on its own thread. A close request
+// right behind it, while the show request is still being settled, ends the program instead of hanging
+// it on the way out, so the single-instance mutex goes with it and the next start is a first copy.
+TEST_F(AppStartup, AShowRequestShowsTheWindowAndACloseRightAfterItEndsTheProgram) {
+    auto first = StartRunningCopy();
+    HWND main = FindWindowW(nullptr, kMainTitle);
+    ASSERT_NE(main, nullptr);
+    ShowWindow(main, SW_HIDE); // hidden, as the main window is while it sits in the notification area
+    ASSERT_FALSE(IsWindowVisible(main));
+    HANDLE show = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"Global\\KTA7X00_WaitToShow_KTVA7700v2");
+    ASSERT_NE(show, nullptr);
+    SetEvent(show);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 10000)) << "the window was not shown";
+    Program closer(Exe(), L"-C");
+    EXPECT_EQ(closer.Wait(10000), 0);
+    EXPECT_EQ(first->Wait(15000), 0) << "the running copy did not end";
+    CloseHandle(show);
+    auto next = StartRunningCopy();
+    EXPECT_TRUE(next->Running()) << "the next start took itself for a second copy";
+}
+
 TEST_F(AppStartup, MissingServiceLibraryStopsWithAClearMessage) {
     DeleteFileW((m_folder + L"Skyvane.dll").c_str());
     Program program(Exe(), L"");
