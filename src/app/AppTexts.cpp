@@ -25,8 +25,7 @@ Guarded& State() {
     return state;
 }
 
-template <typename Member>
-std::u16string Read(Member member) {
+template <typename Member> std::u16string Read(Member member) {
     Guarded& state = State();
     std::lock_guard lock(state.mutex);
     return state.texts.*member;
@@ -60,7 +59,8 @@ void LoadLanguageTexts() {
     fresh.messageBoxCaption = LangString(u"MAIN", u"MessageBoxTitle", u"Orvelin Wireless Adapter");
     fresh.anyNetwork = LangString(u"MAIN", u"Def_Profile_Any", u"Any (First available network)");
     fresh.newProfile = LangString(u"MAIN", u"Def_NewProfile", u"New profile");
-    fresh.enterProfileName = LangString(u"MAIN", u"Def_ConnectWizardNewProfile", u"<Enter a Profile name here>");
+    fresh.enterProfileName =
+        LangString(u"MAIN", u"Def_ConnectWizardNewProfile", u"<Enter a Profile name here>");
     fresh.defaultProfileName = LangString(u"MAIN", u"Def_Profile_Name", u"Default");
 
     std::u16string previousDefault;

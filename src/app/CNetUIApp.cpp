@@ -280,8 +280,8 @@ void CNetUIApp::StartWatchers() {
         m_closeWatcher->Start();
     }
     if (m_showEvent && !m_showWatcher) {
-        m_showWatcher =
-            std::make_unique<ShowWatcher>(m_platform.namedObjects, *m_showEvent, mainWindow, m_platform.clock);
+        m_showWatcher = std::make_unique<ShowWatcher>(m_platform.namedObjects, *m_showEvent, mainWindow,
+                                                      m_platform.clock);
         m_showWatcher->Start();
     }
 }

@@ -41,7 +41,8 @@ public:
     bool Running() const { return m_thread.joinable(); }
 
 protected:
-    RequestWatcher(platform::NamedObjects& objects, platform::SyncObject& request, MainWindowSource mainWindow);
+    RequestWatcher(platform::NamedObjects& objects, platform::SyncObject& request,
+                   MainWindowSource mainWindow);
 
     bool Stopping() const { return m_stop; }
     // The request event or a wake-up, whichever comes first.
@@ -64,7 +65,8 @@ private:
 // sequence. The event stays set (the exit sequence ends the process) and one request is one message.
 class CloseWatcher final : public RequestWatcher {
 public:
-    CloseWatcher(platform::NamedObjects& objects, platform::SyncObject& closeEvent, MainWindowSource mainWindow);
+    CloseWatcher(platform::NamedObjects& objects, platform::SyncObject& closeEvent,
+                 MainWindowSource mainWindow);
     ~CloseWatcher() override;
     bool Step(uint32_t milliseconds) override;
 };

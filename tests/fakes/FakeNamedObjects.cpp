@@ -125,7 +125,8 @@ std::unique_ptr<platform::SyncObject> FakeNamedObjects::OpenNamedEvent(std::u16s
     return std::make_unique<FakeObject>(state, m_namespace->sync());
 }
 
-std::unique_ptr<platform::SyncObject> FakeNamedObjects::CreateLocalEvent(bool manualReset, bool initiallySet) {
+std::unique_ptr<platform::SyncObject> FakeNamedObjects::CreateLocalEvent(bool manualReset,
+                                                                         bool initiallySet) {
     auto state = std::make_shared<State>();
     state->isEvent = true;
     state->manualReset = manualReset;
@@ -137,7 +138,8 @@ platform::EitherResult FakeNamedObjects::WaitForEither(platform::SyncObject& fir
                                                        platform::SyncObject& second, uint32_t milliseconds) {
     auto* a = dynamic_cast<FakeObject*>(&first);
     auto* b = dynamic_cast<FakeObject*>(&second);
-    if (a == nullptr || b == nullptr || a->sync() != m_namespace->sync() || b->sync() != m_namespace->sync()) {
+    if (a == nullptr || b == nullptr || a->sync() != m_namespace->sync() ||
+        b->sync() != m_namespace->sync()) {
         return platform::EitherResult::Failed;
     }
     Sync& sync = *m_namespace->sync();

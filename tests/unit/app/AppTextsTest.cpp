@@ -21,7 +21,7 @@ struct MainTexts {
 };
 
 MainTexts Current() {
-    return {MessageBoxCaption(), AnyNetworkText(),         NewProfileText(),
+    return {MessageBoxCaption(),    AnyNetworkText(),         NewProfileText(),
             EnterProfileNameText(), DefaultProfileNameText(), MainWindowTitle()};
 }
 
@@ -36,13 +36,18 @@ void PrintTo(const MainTexts& t, std::ostream* out) {
     }
 }
 
-const MainTexts kEnglish{u"Orvelin Wireless Adapter", u"Any (First available network)", u"New profile",
-                         u"<Enter a Profile name here>", u"Default", u"Orvelin KTVA7700v2 Link Warden"};
+const MainTexts kEnglish{u"Orvelin Wireless Adapter",
+                         u"Any (First available network)",
+                         u"New profile",
+                         u"<Enter a Profile name here>",
+                         u"Default",
+                         u"Orvelin KTVA7700v2 Link Warden"};
 // Longer than any English text, so that replacing one by the other moves the characters.
 const MainTexts kGerman{u"Orvelin WLAN-Adapter fuer alle Netzwerke dieses Rechners",
                         u"Beliebig (erstes verfuegbares Netzwerk in Reichweite des Adapters)",
                         u"Neues Profil mit einem ausreichend langen Namen",
-                        u"<Geben Sie hier einen Namen fuer das Profil ein, bitte>", u"Standardprofil des Rechners",
+                        u"<Geben Sie hier einen Namen fuer das Profil ein, bitte>",
+                        u"Standardprofil des Rechners",
                         u"Orvelin KTVA7700v2 Verbindungswaechter"};
 
 } // namespace
@@ -51,15 +56,16 @@ class LanguageTexts : public AppTest {
 protected:
     LanguageTexts() {
         SetAppSystem(&system);
-        disk.WriteLanguage("Germany", "[MAIN]\n"
-                                      "MessageBoxTitle=Orvelin WLAN-Adapter fuer alle Netzwerke dieses Rechners\n"
-                                      "Def_Profile_Any=Beliebig (erstes verfuegbares Netzwerk in Reichweite des "
-                                      "Adapters)\n"
-                                      "Def_NewProfile=Neues Profil mit einem ausreichend langen Namen\n"
-                                      "Def_ConnectWizardNewProfile=<Geben Sie hier einen Namen fuer das Profil "
-                                      "ein, bitte>\n"
-                                      "Def_Profile_Name=Standardprofil des Rechners\n"
-                                      "MainTitle=Orvelin KTVA7700v2 Verbindungswaechter\n");
+        disk.WriteLanguage("Germany",
+                           "[MAIN]\n"
+                           "MessageBoxTitle=Orvelin WLAN-Adapter fuer alle Netzwerke dieses Rechners\n"
+                           "Def_Profile_Any=Beliebig (erstes verfuegbares Netzwerk in Reichweite des "
+                           "Adapters)\n"
+                           "Def_NewProfile=Neues Profil mit einem ausreichend langen Namen\n"
+                           "Def_ConnectWizardNewProfile=<Geben Sie hier einen Namen fuer das Profil "
+                           "ein, bitte>\n"
+                           "Def_Profile_Name=Standardprofil des Rechners\n"
+                           "MainTitle=Orvelin KTVA7700v2 Verbindungswaechter\n");
     }
     void Choose(const char16_t* index) {
         Store(u"Language", index);
@@ -100,7 +106,8 @@ TEST_F(LanguageTexts, ReadsFromOtherThreadsSeeWholeTextsWhileTheLanguageChanges)
             std::u16string any = AnyNetworkText();
             std::u16string prompt = EnterProfileNameText();
             if ((caption != kEnglish.caption && caption != kGerman.caption) ||
-                (any != kEnglish.any && any != kGerman.any) || (prompt != kEnglish.prompt && prompt != kGerman.prompt)) {
+                (any != kEnglish.any && any != kGerman.any) ||
+                (prompt != kEnglish.prompt && prompt != kGerman.prompt)) {
                 ++torn;
             }
             ++reads;

@@ -41,11 +41,14 @@ public:
     bool Post(platform::WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
         return m_inner.Post(window, message, wParam, lParam);
     }
-    intptr_t Send(platform::WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
+    intptr_t Send(platform::WindowHandle window, uint32_t message, uintptr_t wParam,
+                  intptr_t lParam) override {
         return m_inner.Send(window, message, wParam, lParam);
     }
     void ShowNormal(platform::WindowHandle window) override { m_inner.ShowNormal(window); }
-    void CentreAndBringToFront(platform::WindowHandle window) override { m_inner.CentreAndBringToFront(window); }
+    void CentreAndBringToFront(platform::WindowHandle window) override {
+        m_inner.CentreAndBringToFront(window);
+    }
     void UseWhiteBackground(platform::WindowHandle window) override { m_inner.UseWhiteBackground(window); }
     platform::WindowHandle LastActivePopup(platform::WindowHandle window) override {
         return m_inner.LastActivePopup(window);
@@ -247,8 +250,8 @@ TEST_F(InsertAdapter, TheDriverDialogSearchLooksAgainUntilTheDialogAppears) {
     EXPECT_TRUE(windows.Calls().empty());
     platform::WindowHandle driverDialog = windows.AddWindow(u"Microsoft Windows");
     EXPECT_FALSE(dialog.SearchDriverDialogStep()) << "found: the search is over";
-    EXPECT_EQ(windows.Calls(), (std::vector<std::pair<std::u16string, platform::WindowHandle>>{
-                                   {u"topmost", driverDialog}}));
+    EXPECT_EQ(windows.Calls(),
+              (std::vector<std::pair<std::u16string, platform::WindowHandle>>{{u"topmost", driverDialog}}));
     EXPECT_EQ(CInsterAdapterDlg::kDriverDialogRetryMs, 1000u) << "one look a second";
 }
 

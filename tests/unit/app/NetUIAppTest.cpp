@@ -302,7 +302,8 @@ TEST_F(StartUp, ACloseRequestBeforeTheMainWindowWaitsForIt) {
         ASSERT_TRUE(mainWindow.WaitForMessages(1)) << "the request waited for the window";
     };
     first->app.Run(u"");
-    EXPECT_EQ(mainWindow.Messages(), std::vector<uint32_t>{kMsgExitProgram}) << "one request, one close message";
+    EXPECT_EQ(mainWindow.Messages(), std::vector<uint32_t>{kMsgExitProgram})
+        << "one request, one close message";
 }
 
 // The exit hang: clean-up joins the watchers on the window's own thread, which then pumps no messages.

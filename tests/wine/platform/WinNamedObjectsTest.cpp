@@ -81,7 +81,8 @@ TEST(WinNamedObjects, WaitForEitherTellsWhichObjectEndedTheWait) {
         << "the auto-reset wake event was consumed by the wait";
     named.Set();
     wake->Set();
-    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::First) << "the first wins a tie";
+    EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::First)
+        << "the first wins a tie";
     EXPECT_EQ(objects.WaitForEither(named, *wake, 0), platform::EitherResult::First)
         << "the manual-reset request stays set";
     named.Reset();
@@ -96,6 +97,7 @@ TEST(WinNamedObjects, ALocalEventSetFromAnotherThreadEndsAWaitWithoutTimeOut) {
     ASSERT_NE(request.object, nullptr);
     ASSERT_NE(stop, nullptr);
     std::thread stopper([&] { stop->Set(); });
-    EXPECT_EQ(objects.WaitForEither(*request.object, *stop, platform::kInfinite), platform::EitherResult::Second);
+    EXPECT_EQ(objects.WaitForEither(*request.object, *stop, platform::kInfinite),
+              platform::EitherResult::Second);
     stopper.join();
 }

@@ -14,7 +14,8 @@ namespace {
 class HungWindow {
 public:
     explicit HungWindow(const std::wstring& caption)
-        : m_ready(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_release(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        : m_ready(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          m_release(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
           m_pumped(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
         m_thread = std::thread([this, caption] {
             m_hwnd = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_OVERLAPPED, 10, 10, 200, 100, nullptr,
@@ -55,8 +56,7 @@ private:
 
 // Runs `call` on a thread of its own; false when it has not returned within ten seconds. The thread is
 // then left to finish once whatever it waits for lets it.
-template <typename Call>
-bool ReturnsPromptly(Call call, std::thread& runner) {
+template <typename Call> bool ReturnsPromptly(Call call, std::thread& runner) {
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     runner = std::thread([call, done] {
         call();
@@ -84,9 +84,10 @@ TEST(WinWindowManager, FindingAndRaisingAHungWindowNeverWaitsForItsThread) {
     std::thread finder;
     bool findPrompt = ReturnsPromptly([&] { found = windows.FindTopWindow(caption16); }, finder);
     std::thread raiser;
-    bool raisePrompt = findPrompt && ReturnsPromptly(
-                                         [&] { windows.ShowTopMost(reinterpret_cast<platform::WindowHandle>(hung.hwnd())); },
-                                         raiser);
+    bool raisePrompt =
+        findPrompt &&
+        ReturnsPromptly([&] { windows.ShowTopMost(reinterpret_cast<platform::WindowHandle>(hung.hwnd())); },
+                        raiser);
     hung.Release(); // lets a blocked call return, so that a failure ends instead of hanging
     finder.join();
     if (raiser.joinable()) {
