@@ -17,6 +17,7 @@ struct FoldRun {
     uint8_t stride;
 };
 
+// clang-format off
 constexpr FoldRun kFoldRuns[] = {
     {0x0041, 0x005A, 32, 1}, {0x00B5, 0x00B5, 775, 1}, {0x00C0, 0x00D6, 32, 1}, {0x00D8, 0x00DE, 32, 1},
     {0x0100, 0x012E, 1, 2}, {0x0132, 0x0136, 1, 2}, {0x0139, 0x0147, 1, 2}, {0x014A, 0x0176, 1, 2},
@@ -69,6 +70,7 @@ constexpr FoldRun kFoldRuns[] = {
     {0xA7C5, 0xA7C5, -42307, 1}, {0xA7C6, 0xA7C6, -35384, 1}, {0xA7C7, 0xA7C9, 1, 2}, {0xA7D0, 0xA7D0, 1, 1},
     {0xA7D6, 0xA7D8, 1, 2}, {0xA7F5, 0xA7F5, 1, 1}, {0xAB70, 0xABBF, -38864, 1}, {0xFF21, 0xFF3A, 32, 1},
 };
+// clang-format on
 
 } // namespace
 
@@ -93,8 +95,9 @@ std::u16string FoldCase(std::u16string_view text) {
 }
 
 bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return FoldCase(x) == FoldCase(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
+               return FoldCase(x) == FoldCase(y);
+           });
 }
 
 } // namespace base

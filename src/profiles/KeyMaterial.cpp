@@ -93,8 +93,8 @@ bool IsHexText(std::u16string_view text) {
     return true;
 }
 
-std::optional<std::array<std::u16string, 4>> GenerateWepKeyTexts(const platform::AnsiCodePage& codePage,
-                                                                 std::u16string_view passphrase, bool use128) {
+std::optional<std::array<std::u16string, 4>>
+GenerateWepKeyTexts(const platform::AnsiCodePage& codePage, std::u16string_view passphrase, bool use128) {
     std::vector<uint8_t> bytes = PassphraseBytes(codePage, passphrase);
     std::array<std::u16string, 4> texts;
     if (use128) {

@@ -12,6 +12,7 @@ namespace fakes {
 
 namespace codepage {
 
+// clang-format off
 // Windows-1252 (Western European); the bytes it leaves undefined stand for the control
 // character of the same value, as the system has it.
 inline constexpr char16_t kWindows1252High[128] = {
@@ -57,6 +58,7 @@ inline constexpr char16_t kWindows1253High[128] = {
     0x03BC, 0x03BD, 0x03BE, 0x03BF, 0x03C0, 0x03C1, 0x03C2, 0x03C3, 0x03C4, 0x03C5, 0x03C6, 0x03C7,
     0x03C8, 0x03C9, 0x03CA, 0x03CB, 0x03CC, 0x03CD, 0x03CE, 0x0000,
 };
+// clang-format on
 
 } // namespace codepage
 

@@ -34,7 +34,8 @@ TEST_F(ProgramPath, PathOfMaxPathUnitsOrMoreIsRefusedBeforeAnythingIsDeleted) {
         p.system.wow64 = true;
         EXPECT_EQ(p.app.Run(u""), 1) << units << " units";
         EXPECT_EQ(p.app.ended(), AppEnd::ProgramPathTooLong) << units << " units";
-        EXPECT_TRUE(p.files.deletedFolders.empty()) << "deleted " << base::NarrowForLog(p.files.deletedFolders[0]);
+        EXPECT_TRUE(p.files.deletedFolders.empty())
+            << "deleted " << base::NarrowForLog(p.files.deletedFolders[0]);
         ASSERT_EQ(p.shown.size(), 1u) << units << " units";
         EXPECT_NE(p.shown[0].text.find(u"path"), std::u16string::npos) << base::NarrowForLog(p.shown[0].text);
         EXPECT_EQ(p.mainWindowRuns, 0);

@@ -29,12 +29,12 @@ TEST(CaseFold, CapitalAndSmallOfEachScriptAreOneName) {
 TEST(CaseFold, LettersWithoutAPartnerAndOtherUnitsStay) {
     const std::pair<std::u16string_view, std::u16string_view> kDifferent[] = {
         {u"a", u"b"},
-        {u"\u00D7", u"\u00F7"},  // multiplication and division signs sit among the letters
-        {u"\u00DF", u"ss"},      // sharp s is one unit; folding it to two is not simple folding
-        {u"\u0130", u"i"},       // dotted capital I has no simple partner
+        {u"\u00D7", u"\u00F7"}, // multiplication and division signs sit among the letters
+        {u"\u00DF", u"ss"},     // sharp s is one unit; folding it to two is not simple folding
+        {u"\u0130", u"i"},      // dotted capital I has no simple partner
         {u"Äpfel", u"Apfel"},
         {u"Default", u"Default "},
-        {u"\u0416", u"\u0417"},  // neighbouring Cyrillic capitals are not one letter
+        {u"\u0416", u"\u0417"}, // neighbouring Cyrillic capitals are not one letter
     };
     for (const auto& [a, b] : kDifferent) {
         EXPECT_FALSE(EqualsNoCase(a, b)) << "\"" << std::string(a.begin(), a.end()) << "\"";

@@ -108,7 +108,8 @@ TEST(KeyMaterial, PassphraseBytesFollowTheSystemCodePage) {
     const fakes::FakeAnsiCodePage greek = fakes::FakeAnsiCodePage::Windows1253();
     EXPECT_EQ(PassphraseBytes(cyrillic, u"Жж1"), (std::vector<uint8_t>{0xC6, 0xE6, '1'}));
     EXPECT_EQ(PassphraseBytes(greek, u"Ωω1"), (std::vector<uint8_t>{0xD9, 0xF9, '1'}));
-    EXPECT_EQ(PassphraseBytes(cyrillic, std::u16string_view(u"ключ\0хвост", 10)), PassphraseBytes(cyrillic, u"ключ"));
+    EXPECT_EQ(PassphraseBytes(cyrillic, std::u16string_view(u"ключ\0хвост", 10)),
+              PassphraseBytes(cyrillic, u"ключ"));
 
     // Under the code page of the machine, passphrases of the same length in its script are different
     // passphrases; read as Windows-1252 they would all be "??????" and give every network one key.

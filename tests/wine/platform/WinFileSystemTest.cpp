@@ -90,7 +90,8 @@ protected:
     // call that reports success but leaves nothing counts as not made).
     static bool MakeSymbolicLink(const std::wstring& link, const std::wstring& target) {
         constexpr DWORD kUnprivileged = 0x2; // SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
-        for (DWORD flags : {DWORD{SYMBOLIC_LINK_FLAG_DIRECTORY}, SYMBOLIC_LINK_FLAG_DIRECTORY | kUnprivileged}) {
+        for (DWORD flags :
+             {DWORD{SYMBOLIC_LINK_FLAG_DIRECTORY}, SYMBOLIC_LINK_FLAG_DIRECTORY | kUnprivileged}) {
             if (CreateSymbolicLinkW(link.c_str(), target.c_str(), flags) && IsLink(link)) {
                 return true;
             }
@@ -122,10 +123,11 @@ protected:
         data.PrintNameLength = static_cast<WORD>(target.size() * sizeof(WCHAR));
         substitute.copy(data.PathBuffer, substitute.size());
         target.copy(data.PathBuffer + substitute.size() + 1, target.size());
-        data.ReparseDataLength = static_cast<WORD>(8 + data.PrintNameOffset + data.PrintNameLength + sizeof(WCHAR));
+        data.ReparseDataLength =
+            static_cast<WORD>(8 + data.PrintNameOffset + data.PrintNameLength + sizeof(WCHAR));
         DWORD returned = 0;
-        BOOL ok = DeviceIoControl(folder, FSCTL_SET_REPARSE_POINT, &data, data.ReparseDataLength + 8, nullptr, 0,
-                                  &returned, nullptr);
+        BOOL ok = DeviceIoControl(folder, FSCTL_SET_REPARSE_POINT, &data, data.ReparseDataLength + 8, nullptr,
+                                  0, &returned, nullptr);
         CloseHandle(folder);
         if (!ok || !IsLink(link)) {
             RemoveDirectoryW(link.c_str());
@@ -146,11 +148,13 @@ TEST_F(WinFileSystemTest, NestedFoldersAndReadOnlyFilesAreAllRemoved) {
     ASSERT_TRUE(CreateDirectoryW((m_tree + L"\\sub").c_str(), nullptr));
     ASSERT_TRUE(WriteSmallFile(m_tree + L"\\sub\\middle.txt"));
     ASSERT_TRUE(CreateDirectoryW((m_tree + L"\\sub\\deeper").c_str(), nullptr));
-    ASSERT_TRUE(WriteSmallFile(m_tree + L"\\sub\\deeper\\bottom.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(WriteSmallFile(m_tree + L"\\sub\\deeper\\bottom.txt",
+                               FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(CreateDirectoryW((m_tree + L"\\sub\\locked").c_str(), nullptr));
     ASSERT_TRUE(SetFileAttributesW((m_tree + L"\\sub\\locked").c_str(), FILE_ATTRIBUTE_READONLY));
 
-    EXPECT_TRUE(m_files.DeleteFolderTree(U16(m_tree + L"\\"))) << "a trailing backslash names the same folder";
+    EXPECT_TRUE(m_files.DeleteFolderTree(U16(m_tree + L"\\")))
+        << "a trailing backslash names the same folder";
     EXPECT_FALSE(Exists(m_tree)) << "attributes " << GetFileAttributesW(m_tree.c_str());
     EXPECT_TRUE(Exists(m_outside + L"\\keep.txt"));
 }

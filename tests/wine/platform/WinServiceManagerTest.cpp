@@ -22,7 +22,8 @@ protected:
     void SetUp() override {
         m_manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
         ASSERT_NE(m_manager, nullptr) << "error " << GetLastError();
-        m_name = L"KtTestService" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++s_counter);
+        m_name =
+            L"KtTestService" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++s_counter);
     }
     void TearDown() override {
         if (SC_HANDLE service = OpenServiceW(m_manager, m_name.c_str(), SERVICE_ALL_ACCESS)) {
@@ -38,9 +39,10 @@ protected:
     // A demand-start service of the stand-in program, stopped.
     void RegisterThrowawayService() {
         std::wstring program = L"\"" + tooltest::DistPath(L"KT_DIST_DIR", L"WSKTVA7700.exe") + L"\"";
-        SC_HANDLE service = CreateServiceW(m_manager, m_name.c_str(), m_name.c_str(), SERVICE_ALL_ACCESS,
-                                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
-                                           program.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
+        SC_HANDLE service =
+            CreateServiceW(m_manager, m_name.c_str(), m_name.c_str(), SERVICE_ALL_ACCESS,
+                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
+                           program.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(service, nullptr) << "error " << GetLastError();
         CloseServiceHandle(service);
     }

@@ -20,7 +20,8 @@ constexpr UINT kProbeMessage = WM_APP + 0x12E;
 class OtherThreadWindow {
 public:
     explicit OtherThreadWindow(const std::wstring& caption, DWORD style = WS_OVERLAPPED)
-        : m_ready(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_received(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        : m_ready(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          m_received(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
         m_thread = std::thread([this, caption, style] {
             m_hwnd = CreateWindowExW(0, L"STATIC", caption.c_str(), style, 10, 10, 200, 100, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), nullptr);
@@ -78,7 +79,9 @@ TEST(WinWindowManagerBasics, FindsATopLevelWindowByItsWholeCaptionOnly) {
     OtherThreadWindow window(caption);
     ASSERT_NE(window.hwnd(), nullptr);
     platform::win32::WinWindowManager windows;
-    auto find = [&](const std::wstring& text) { return windows.FindTopWindow(std::u16string(text.begin(), text.end())); };
+    auto find = [&](const std::wstring& text) {
+        return windows.FindTopWindow(std::u16string(text.begin(), text.end()));
+    };
     EXPECT_EQ(find(caption), window.handle());
     EXPECT_EQ(find(caption.substr(0, caption.size() - 1)), 0u) << "a prefix found a window";
     EXPECT_EQ(find(caption + L" "), 0u) << "a longer caption found a window";

@@ -60,7 +60,8 @@ protected:
         ASSERT_EQ(rc, ERROR_SUCCESS);
     }
     void RemoveEntry(REGSAM view) {
-        ASSERT_EQ(RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (kUninstallRoot + m_guid).c_str(), view, 0), ERROR_SUCCESS);
+        ASSERT_EQ(RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (kUninstallRoot + m_guid).c_str(), view, 0),
+                  ERROR_SUCCESS);
     }
     // The product's uninstall command padded with arguments to exactly `length` characters.
     std::string UninstallStringOfLength(size_t length) const {
