@@ -14,9 +14,7 @@ namespace {
 constexpr std::u16string_view kSection = u"IDD_DIALOG_INSTER_ADAPTER";
 constexpr std::u16string_view kDriverDialogCaption = u"Microsoft Windows";
 
-constexpr uint32_t kWmKeyDown = 0x0100;
-constexpr uintptr_t kVkEscape = 0x1B;
-constexpr intptr_t kEscapeKeyData = 0x10001; // repeat count 1, scan code 1
+constexpr ui::Color kWhite = ui::Rgb(255, 255, 255);
 
 } // namespace
 
@@ -30,7 +28,7 @@ CInsterAdapterDlg::~CInsterAdapterDlg() {
     StopDriverDialogSearch();
 }
 
-void CInsterAdapterDlg::OnInit() {
+bool CInsterAdapterDlg::OnInit() {
     host().SetCaption(LangString(kSection, u"TITLE", u"ORVELIN KTA7700 LINK WARDEN"));
     host().SetText(IDC_STATIC_INSTERAPADTER01,
                    LangText(kSection, u"IDC_STATIC_INSTERAPADTER01",
@@ -46,10 +44,7 @@ void CInsterAdapterDlg::OnInit() {
     host().SetText(ID_BUTTON_INSTERAPADTER_CANCEL,
                    LangLine(kSection, u"ID_BUTTON_INSTERAPADTER_CANCEL", u"&Cancel", 0));
 
-    platform::WindowHandle self = host().NativeWindow();
-    if (self != 0) {
-        m_windows.UseWhiteBackground(self);
-    }
+    host().SetBackgroundColor(kWhite);
 
     if (host().ShowModeless(m_detect)) {
         m_detect.ShowBox(false);
@@ -65,9 +60,22 @@ void CInsterAdapterDlg::OnInit() {
             m_stopSearch = false;
         }
         m_search = std::thread([this] { SearchDriverDialog(); });
-    } else if (self != 0) {
-        m_windows.CentreAndBringToFront(self);
+    } else {
+        CentreAndBringToFront();
     }
+    return true;
+}
+
+void CInsterAdapterDlg::CentreAndBringToFront() {
+    // Centred in the work area, then top-most and back, so that it comes to the front without staying
+    // above everything.
+    ui::Rect frame = host().WindowRect();
+    ui::Rect work = host().WorkArea();
+    int left = work.left + (work.Width() - frame.Width()) / 2;
+    int top = work.top + (work.Height() - frame.Height()) / 2;
+    host().MoveWindow({left, top, left + frame.Width(), top + frame.Height()});
+    host().SetTopMost(true);
+    host().SetTopMost(false);
 }
 
 bool CInsterAdapterDlg::SearchDriverDialogStep() {
@@ -136,13 +144,7 @@ void CInsterAdapterDlg::OnTimer(int timerId) {
     }
     if (DevicePresent) {
         // A not-found message box may be open in a nested loop of this very handler: close it too.
-        platform::WindowHandle self = host().NativeWindow();
-        if (self != 0) {
-            platform::WindowHandle popup = m_windows.LastActivePopup(self);
-            if (popup != 0 && popup != self) {
-                m_windows.Post(popup, kWmKeyDown, kVkEscape, kEscapeKeyData);
-            }
-        }
+        host().CloseMessageBox(ui::kAnswerOk);
         host().KillTimer(kTimerDetect);
         host().EndDialog(ui::kIdOk);
         return;

@@ -24,7 +24,7 @@ public:
                       platform::Clock& clock);
     ~CInsterAdapterDlg() override;
 
-    void OnInit() override;
+    bool OnInit() override;
     void OnCommand(ui::ControlId id, int code) override;
     void OnTimer(int timerId) override;
     void OnDestroy() override;
@@ -40,6 +40,7 @@ public:
 
 private:
     void OnNext();
+    void CentreAndBringToFront();
     // Wakes the search from its pause and joins it: closing the dialog never waits out a retry.
     void StopDriverDialogSearch();
     // The search thread: steps until the driver dialog is found or the search is stopped.

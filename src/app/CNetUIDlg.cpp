@@ -13,7 +13,7 @@ constexpr int kOffScreen = -32000;
 
 CNetUIDlg::CNetUIDlg(CNetUIApp* app) : ui::Dialog(IDD_NETUI_DIALOG), m_app(app) {}
 
-void CNetUIDlg::OnInit() {
+bool CNetUIDlg::OnInit() {
     host().SetCaption(MainWindowTitle());
     // A modal dialog loop shows its window when it first goes idle; off the screen it stays out of
     // sight while a second copy can still find it by its caption.
@@ -23,9 +23,10 @@ void CNetUIDlg::OnInit() {
     if (m_app != nullptr) {
         m_app->SetMainWindow(host().MakePoster());
     }
+    return true;
 }
 
-bool CNetUIDlg::OnMessage(uint32_t message, uintptr_t, intptr_t) {
+bool CNetUIDlg::OnMessage(uint32_t message, uintptr_t, intptr_t, intptr_t&) {
     if (message == kMsgExitProgram) {
         host().EndDialog(ui::kIdOk);
         return true;

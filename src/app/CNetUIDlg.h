@@ -13,8 +13,8 @@ class CNetUIDlg : public ui::Dialog {
 public:
     explicit CNetUIDlg(CNetUIApp* app);
 
-    void OnInit() override;
-    bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    bool OnInit() override;
+    bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     void OnDestroy() override;
 
     // The profile name of the last hand-over (shown in the frame's status text).

@@ -232,7 +232,7 @@ void LoadHelpFile(ui::Host& host, ui::ControlId richEdit, std::u16string_view pa
         host.ShowMessageBox(base::Format(u"Open %s file failed !", {path}), MessageBoxCaption(), ui::kBoxOk);
         return;
     }
-    host.StreamRichText(richEdit, *bytes);
+    host.RichText(richEdit).StreamRtf(*bytes);
 }
 
 std::vector<std::u16string> CollectDefaultProfileNames() {

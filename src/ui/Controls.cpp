@@ -4,17 +4,28 @@ namespace ui {
 
 const char* KindName(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Any: return "control";
-    case ControlKind::Static: return "static";
-    case ControlKind::Button: return "button";
-    case ControlKind::Edit: return "edit";
-    case ControlKind::List: return "list box";
-    case ControlKind::Combo: return "combo box";
-    case ControlKind::Report: return "list view";
-    case ControlKind::Tab: return "tab control";
-    case ControlKind::Slider: return "slider";
-    case ControlKind::Progress: return "progress bar";
-    case ControlKind::RichText: return "rich edit";
+    case ControlKind::Any:
+        return "control";
+    case ControlKind::Static:
+        return "static";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Edit:
+        return "edit";
+    case ControlKind::List:
+        return "list box";
+    case ControlKind::Combo:
+        return "combo box";
+    case ControlKind::Report:
+        return "list view";
+    case ControlKind::Tab:
+        return "tab control";
+    case ControlKind::Slider:
+        return "slider";
+    case ControlKind::Progress:
+        return "progress bar";
+    case ControlKind::RichText:
+        return "rich edit";
     }
     return "control";
 }

@@ -114,21 +114,18 @@ protected:
     virtual void ControlMissing(ControlId id, ControlKind wanted, const Control* found) = 0;
 
 private:
-    template <class T>
-    T& Get(ControlId id);
+    template <class T> T& Get(ControlId id);
 };
 
 namespace detail {
 bool KindFits(ControlKind wanted, ControlKind actual);
-template <class T>
-T& NullControl() {
+template <class T> T& NullControl() {
     static T none;
     return none;
 }
 } // namespace detail
 
-template <class T>
-T& Host::Get(ControlId id) {
+template <class T> T& Host::Get(ControlId id) {
     Control* found = FindControl(id, T::kKind);
     if (found != nullptr && detail::KindFits(T::kKind, found->Kind())) {
         if (T* typed = dynamic_cast<T*>(found)) {

@@ -28,29 +28,29 @@ constexpr uint32_t kBoxIconWarning = 0x30;
 constexpr uint32_t kBoxIconInformation = 0x40;
 
 // Command codes a dialog receives with OnCommand.
-constexpr int kClicked = 0;         // button
-constexpr int kSelChange = 1;       // list box and combo box selection
-constexpr int kDoubleClicked = 2;   // list box
-constexpr int kComboSetFocus = 3;   // combo box gained the focus
-constexpr int kComboKillFocus = 4;  // combo box lost the focus
+constexpr int kClicked = 0;        // button
+constexpr int kSelChange = 1;      // list box and combo box selection
+constexpr int kDoubleClicked = 2;  // list box
+constexpr int kComboSetFocus = 3;  // combo box gained the focus
+constexpr int kComboKillFocus = 4; // combo box lost the focus
 constexpr int kEditSetFocus = 0x100;
 constexpr int kEditKillFocus = 0x200;
 constexpr int kEditChange = 0x300; // edit text changed, by the user or by setting it
 
 // Notification codes a dialog receives with OnNotify.
-constexpr int kClick = -2;               // list view / custom control click
-constexpr int kDoubleClick = -3;         // list view
-constexpr int kRightClick = -5;          // list view
-constexpr int kCustomDraw = -12;         // list view drawing stages; see CustomDraw
-constexpr int kItemChanging = -100;      // list view row state about to change; answer 1 to veto
-constexpr int kItemChanged = -101;       // list view row state changed
-constexpr int kInsertItem = -102;        // list view row inserted
-constexpr int kDeleteAllItems = -104;    // list view emptied
-constexpr int kColumnClick = -108;       // list view header click; subItem is the column
-constexpr int kListKeyDown = -155;       // list view key press; key is the virtual key
-constexpr int kTabSelChange = -551;      // tab control, after the change
-constexpr int kTabSelChanging = -552;    // tab control, before the change; answer 1 to veto
-constexpr int kScroll = 0x7FFF0001;      // slider moved (from the scroll messages)
+constexpr int kClick = -2;            // list view / custom control click
+constexpr int kDoubleClick = -3;      // list view
+constexpr int kRightClick = -5;       // list view
+constexpr int kCustomDraw = -12;      // list view drawing stages; see CustomDraw
+constexpr int kItemChanging = -100;   // list view row state about to change; answer 1 to veto
+constexpr int kItemChanged = -101;    // list view row state changed
+constexpr int kInsertItem = -102;     // list view row inserted
+constexpr int kDeleteAllItems = -104; // list view emptied
+constexpr int kColumnClick = -108;    // list view header click; subItem is the column
+constexpr int kListKeyDown = -155;    // list view key press; key is the virtual key
+constexpr int kTabSelChange = -551;   // tab control, after the change
+constexpr int kTabSelChanging = -552; // tab control, before the change; answer 1 to veto
+constexpr int kScroll = 0x7FFF0001;   // slider moved (from the scroll messages)
 
 // Row states in Notify::oldState / newState.
 constexpr uint32_t kStateFocused = 0x1;

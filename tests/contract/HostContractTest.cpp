@@ -281,7 +281,8 @@ TEST_F(HostContract, EveryKindKeepsWhatItIsGiven) {
     host().Edit(IDC_C_EDIT).SetPasswordChar(u'*');
     EXPECT_EQ(host().Edit(IDC_C_EDIT).PasswordChar(), u'*');
 
-    for (ui::ListControl* list : {static_cast<ui::ListControl*>(&host().Combo(IDC_C_COMBO)), &host().List(IDC_C_LIST)}) {
+    for (ui::ListControl* list :
+         {static_cast<ui::ListControl*>(&host().Combo(IDC_C_COMBO)), &host().List(IDC_C_LIST)}) {
         list->Reset();
         EXPECT_EQ(list->Add(u"alpha"), 0);
         EXPECT_EQ(list->Add(u"beta"), 1);

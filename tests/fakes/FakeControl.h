@@ -22,7 +22,8 @@ class FakeControl final : public ui::StaticControl,
                           public ui::ProgressControl,
                           public ui::RichTextControl {
 public:
-    FakeControl(FakeHost& host, ui::ControlId controlId, ui::ControlKind controlKind, ui::Rect place, bool stop)
+    FakeControl(FakeHost& host, ui::ControlId controlId, ui::ControlKind controlKind, ui::Rect place,
+                bool stop)
         : m_host(host), id(controlId), kind(controlKind), rect(place), tabStop(stop) {}
 
     FakeHost& m_host;

@@ -38,8 +38,7 @@ FakeHost::~FakeHost() {
     Destroy();
 }
 
-template <class F>
-auto FakeHost::Dispatch(F&& call) {
+template <class F> auto FakeHost::Dispatch(F&& call) {
     struct Leave {
         FakeHost& host;
         ~Leave() {
@@ -99,11 +98,11 @@ ui::Control* FakeHost::FindControl(ui::ControlId id, ui::ControlKind wanted) {
 
 void FakeHost::ControlMissing(ui::ControlId id, ui::ControlKind wanted, const ui::Control* found) {
     if (found == nullptr) {
-        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << " asked for " << ui::KindName(wanted) << " " << id
-                      << ", which its template lacks";
+        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << " asked for " << ui::KindName(wanted) << " "
+                      << id << ", which its template lacks";
     } else {
-        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << " asked for " << ui::KindName(wanted) << " " << id
-                      << ", which its template has as a " << ui::KindName(found->Kind());
+        ADD_FAILURE() << "dialog " << m_dialog.TemplateId() << " asked for " << ui::KindName(wanted) << " "
+                      << id << ", which its template has as a " << ui::KindName(found->Kind());
     }
 }
 
@@ -129,11 +128,12 @@ void FakeHost::OpenModeless() {
 void FakeHost::OpenAs(bool modal) {
     m_modal = modal;
     DeclareTemplate();
-    m_channel = std::make_shared<ui::PostChannel>([this](uint32_t message, uintptr_t wParam, intptr_t lParam) {
-        std::lock_guard lock(m_queueMutex);
-        m_queue.push_back({message, wParam, lParam});
-        return true;
-    });
+    m_channel =
+        std::make_shared<ui::PostChannel>([this](uint32_t message, uintptr_t wParam, intptr_t lParam) {
+            std::lock_guard lock(m_queueMutex);
+            m_queue.push_back({message, wParam, lParam});
+            return true;
+        });
     m_dialog.Attach(*this);
     m_open = true;
     Dispatch([this] {
@@ -341,6 +341,15 @@ FakeHost* FakeHost::Page(ui::Dialog& page) {
     for (auto& p : m_pages) {
         if (&p->m_dialog == &page) {
             return p.get();
+        }
+    }
+    return nullptr;
+}
+
+FakeHost* FakeHost::Modeless(ui::Dialog& child) {
+    for (auto& owned : modelessOwned) {
+        if (&owned->m_dialog == &child && owned->m_open) {
+            return owned.get();
         }
     }
     return nullptr;

@@ -92,6 +92,8 @@ public:
     // The host of a page this dialog created, or null.
     FakeHost* Page(ui::Dialog& page);
     bool PageVisible(ui::Dialog& page);
+    // The host of a modeless window this dialog opened and that is still open, or null.
+    FakeHost* Modeless(ui::Dialog& child);
     bool HotKeyRegistered(int hotKeyId) const { return m_hotKeys.count(hotKeyId) != 0; }
     ui::ControlId defaultButton() const { return m_defaultButton; }
     ui::Color backgroundColor() const { return m_background; }
@@ -113,7 +115,7 @@ public:
     std::function<int(ui::Dialog& child)> modalHandler;
     std::vector<ui::Dialog*> modelessChildren;
     std::vector<std::unique_ptr<FakeHost>> modelessOwned; // their hosts, until this window goes
-    std::vector<Posted> posted;       // what the dialog posted to itself
+    std::vector<Posted> posted;                           // what the dialog posted to itself
     std::vector<Posted> postedToParent;
     ui::Cursor cursor = ui::Cursor::Arrow;
     // Factories for CreateNotificationArea / CreatePopupMenu; null gives null.
@@ -176,8 +178,7 @@ private:
     void OpenAs(bool modal);
     void DeclareTemplate();
     // Runs a call into the dialog; a dialog ended inside it is destroyed once the outermost call returns.
-    template <class F>
-    auto Dispatch(F&& call);
+    template <class F> auto Dispatch(F&& call);
     void FinishEnd();
     void FocusFirstTabStop();
 

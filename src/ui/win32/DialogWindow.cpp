@@ -63,8 +63,8 @@ HWND DialogWindow::CreateModeless(HINSTANCE instance, HWND parent, Dialog& dialo
     return window != nullptr ? window->m_hwnd : nullptr;
 }
 
-DialogWindow* DialogWindow::Create(HINSTANCE instance, HWND parentWindow, DialogWindow* parent, Dialog& dialog,
-                                   bool page) {
+DialogWindow* DialogWindow::Create(HINSTANCE instance, HWND parentWindow, DialogWindow* parent,
+                                   Dialog& dialog, bool page) {
     // Owned by its window: deleted when the window is destroyed (WM_NCDESTROY).
     auto* window = new DialogWindow(instance, dialog, parent, false, page);
     HWND hwnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(dialog.TemplateId()), parentWindow, Procedure,

@@ -77,7 +77,8 @@ private:
     ~DialogWindow() override;
 
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static DialogWindow* Create(HINSTANCE instance, HWND parentWindow, DialogWindow* parent, Dialog& dialog, bool page);
+    static DialogWindow* Create(HINSTANCE instance, HWND parentWindow, DialogWindow* parent, Dialog& dialog,
+                                bool page);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleNotify(const NMHDR& header);
     INT_PTR HandleColor(HDC dc, HWND control);

@@ -12,7 +12,8 @@ void WinList::Reset() {
 
 int WinList::Add(std::u16string_view text) {
     std::u16string t(text);
-    return static_cast<int>(SendMessageW(m_hwnd, Message(LB_ADDSTRING, CB_ADDSTRING), 0, reinterpret_cast<LPARAM>(W(t))));
+    return static_cast<int>(
+        SendMessageW(m_hwnd, Message(LB_ADDSTRING, CB_ADDSTRING), 0, reinterpret_cast<LPARAM>(W(t))));
 }
 
 int WinList::Count() {
@@ -20,7 +21,8 @@ int WinList::Count() {
 }
 
 std::u16string WinList::ItemText(int index) {
-    LRESULT length = SendMessageW(m_hwnd, Message(LB_GETTEXTLEN, CB_GETLBTEXTLEN), static_cast<WPARAM>(index), 0);
+    LRESULT length =
+        SendMessageW(m_hwnd, Message(LB_GETTEXTLEN, CB_GETLBTEXTLEN), static_cast<WPARAM>(index), 0);
     if (length < 0) {
         return {};
     }
@@ -43,7 +45,8 @@ void WinList::SetItemData(int index, intptr_t data) {
 }
 
 intptr_t WinList::ItemData(int index) {
-    LRESULT data = SendMessageW(m_hwnd, Message(LB_GETITEMDATA, CB_GETITEMDATA), static_cast<WPARAM>(index), 0);
+    LRESULT data =
+        SendMessageW(m_hwnd, Message(LB_GETITEMDATA, CB_GETITEMDATA), static_cast<WPARAM>(index), 0);
     return data == LB_ERR ? 0 : data;
 }
 

@@ -3,7 +3,6 @@
 
 #include <commctrl.h>
 
-
 namespace ui::win32 {
 
 void WinSlider::SetRange(int minimum, int maximum) {

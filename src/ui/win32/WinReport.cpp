@@ -59,7 +59,8 @@ std::u16string WinReport::Cell(int row, int column) {
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(size);
-        LRESULT n = SendMessageW(m_hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        LRESULT n =
+            SendMessageW(m_hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
         if (n < 0) {
             return {};
         }
@@ -111,7 +112,8 @@ void WinReport::Select(int row) {
         }
         LVITEMW clear{};
         clear.stateMask = both;
-        SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(current), reinterpret_cast<LPARAM>(&clear));
+        SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(current),
+                     reinterpret_cast<LPARAM>(&clear));
     }
     if (row >= 0 && row < RowCount()) {
         LVITEMW set{};

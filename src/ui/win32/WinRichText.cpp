@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-
 namespace ui::win32 {
 
 namespace {

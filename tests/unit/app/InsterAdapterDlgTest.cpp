@@ -103,9 +103,12 @@ protected:
         OsClass = kOsXp;
     }
     void Open() {
-        detectHost.Open();
         host.Open();
+        // The detecting box is the dialog's own modeless child; give it the size its template has.
+        ASSERT_NE(host.Modeless(dialog.detectBox()), nullptr) << "the detecting box was not created";
+        detect().MoveWindow({0, 0, 100, 40});
     }
+    fakes::FakeHost& detect() { return *host.Modeless(dialog.detectBox()); }
     void Next() { host.Click(ID_BUTTON_INSTERAPADTER_NEXT); }
     void Tick(int count) {
         for (int i = 0; i < count; ++i) {
@@ -118,7 +121,6 @@ protected:
     fakes::FakeClock clock;
     CInsterAdapterDlg dialog{devices, windows, clock};
     fakes::FakeHost host{dialog, kDialogRect};
-    fakes::FakeHost detectHost{dialog.detectBox(), {0, 0, 100, 40}};
 };
 
 TEST_F(InsertAdapter, TextsAndTitleFromTheLanguageFileWithEnglishDefaults) {
@@ -134,9 +136,9 @@ TEST_F(InsertAdapter, TextsAndTitleFromTheLanguageFileWithEnglishDefaults) {
               u"Note:  You should leave your computer powered on while you insert the wireless USB adapter.");
     EXPECT_EQ(host.GetText(ID_BUTTON_INSTERAPADTER_NEXT), u"&Next");
     EXPECT_EQ(host.GetText(ID_BUTTON_INSTERAPADTER_CANCEL), u"&Cancel");
-    EXPECT_EQ(detectHost.GetText(IDC_STATIC_MESSAGE_DETECT_TEXT), u"Detecting adatper........");
+    EXPECT_EQ(detect().GetText(IDC_STATIC_MESSAGE_DETECT_TEXT), u"Detecting adatper........");
     ASSERT_EQ(host.modelessChildren.size(), 1u);
-    EXPECT_FALSE(detectHost.IsWindowVisible()) << "the detecting box starts hidden";
+    EXPECT_FALSE(detect().IsWindowVisible()) << "the detecting box starts hidden";
     EXPECT_FALSE(host.TimerRunning(CInsterAdapterDlg::kTimerDetect));
 }
 
@@ -146,8 +148,12 @@ TEST_F(InsertAdapter, NextStartsTheCountAndShowsTheBoxCentred) {
     EXPECT_FALSE(host.IsEnabled(ID_BUTTON_INSTERAPADTER_NEXT));
     EXPECT_TRUE(host.TimerRunning(CInsterAdapterDlg::kTimerDetect));
     EXPECT_EQ(host.TimerInterval(CInsterAdapterDlg::kTimerDetect), 1000u);
-    EXPECT_TRUE(detectHost.IsWindowVisible());
-    EXPECT_EQ(detectHost.window(), (ui::Rect{350, 230, 450, 270}));
+    EXPECT_TRUE(detect().IsWindowVisible());
+    // The dialog came up centred in the work area (1280 x 994), the box centred over it.
+    EXPECT_EQ(host.window(), (ui::Rect{440, 347, 840, 647}));
+    EXPECT_FALSE(host.topMost()) << "brought to the front, not left above everything";
+    EXPECT_EQ(host.backgroundColor(), ui::Rgb(255, 255, 255));
+    EXPECT_EQ(detect().window(), (ui::Rect{590, 477, 690, 517}));
 }
 
 TEST_F(InsertAdapter, AtTick45TheAbsentAdapterIsReportedAndNextComesBack) {
@@ -162,7 +168,7 @@ TEST_F(InsertAdapter, AtTick45TheAbsentAdapterIsReportedAndNextComesBack) {
     EXPECT_EQ(host.messageBoxes[0].text, u"The Orvelin KTVA2200 adapter is not found.");
     EXPECT_EQ(host.messageBoxes[0].caption, u"Orvelin Link Warden");
     EXPECT_TRUE(host.IsEnabled(ID_BUTTON_INSTERAPADTER_NEXT));
-    EXPECT_FALSE(detectHost.IsWindowVisible());
+    EXPECT_FALSE(detect().IsWindowVisible());
     EXPECT_TRUE(host.TimerRunning(CInsterAdapterDlg::kTimerDetect))
         << "a late arrival still closes the dialog";
     Tick(10);

@@ -10,7 +10,10 @@ namespace {
 class Probe : public ui::Dialog {
 public:
     Probe() : ui::Dialog(500) {}
-    bool OnInit() override { host().SetTimer(1, 1000); return true; }
+    bool OnInit() override {
+        host().SetTimer(1, 1000);
+        return true;
+    }
     void OnTimer(int id) override { timerTicks += id; }
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t, intptr_t&) override {
         if (message == 0x8069) {
@@ -35,7 +38,10 @@ public:
     class Inner : public ui::Dialog {
     public:
         Inner() : ui::Dialog(501) {}
-        bool OnInit() override { host().EndDialog(ui::kIdOk); return true; }
+        bool OnInit() override {
+            host().EndDialog(ui::kIdOk);
+            return true;
+        }
     } inner;
     int timerTicks = 0;
     int received = 0;
@@ -94,4 +100,35 @@ TEST(FakeHost, CancelEndsTheDialogAndDisabledControlsCannotBeClicked) {
     host.Click(ui::kIdCancel);
     EXPECT_TRUE(host.ended());
     EXPECT_EQ(host.result(), ui::kIdCancel);
+}
+
+namespace {
+
+class AsksForMissing : public ui::Dialog {
+public:
+    explicit AsksForMissing(bool mistyped) : ui::Dialog(502), m_mistyped(mistyped) {}
+    bool OnInit() override {
+        if (m_mistyped) {
+            host().Report(8).InsertRow(0, u"y", -1); // control 8 is an edit, not a list view
+        } else {
+            host().Edit(7).SetText(u"x"); // the template has no control 7
+        }
+        return true;
+    }
+
+private:
+    bool m_mistyped;
+};
+
+} // namespace
+
+TEST(FakeHost, AStrictTemplateFailsADialogThatAsksForAMissingOrMistypedControl) {
+    fakes::RegisterTemplate(502, {{8, ui::ControlKind::Edit, {}, true}});
+    AsksForMissing missing(false);
+    fakes::FakeHost missingHost(missing);
+    EXPECT_NONFATAL_FAILURE(missingHost.Open(), "asked for edit 7, which its template lacks");
+    AsksForMissing mistyped(true);
+    fakes::FakeHost mistypedHost(mistyped);
+    EXPECT_NONFATAL_FAILURE(mistypedHost.Open(), "asked for list view 8, which its template has as a edit");
+    fakes::ForgetTemplates();
 }
