@@ -16,10 +16,6 @@ constexpr int kDeleteItem = -103;
 
 } // namespace
 
-bool FakeControl::IsListKind() const {
-    return kind == ui::ControlKind::List || kind == ui::ControlKind::Combo || kind == ui::ControlKind::Tab;
-}
-
 void FakeControl::SetText(std::u16string_view value) {
     text = value;
     // An edit tells its dialog of every change of its text, also one the dialog made; the limit only

@@ -132,9 +132,6 @@ public:
 
     // Which of the overloaded Select calls a kind means.
     void SelectRow(int row);
-
-private:
-    bool IsListKind() const;
 };
 
 } // namespace fakes

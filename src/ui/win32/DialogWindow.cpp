@@ -10,13 +10,11 @@
 
 namespace ui::win32 {
 
-using platform::win32::U;
 using platform::win32::W;
 
 namespace {
 
-// The window whose ShowMessageBox is creating a box right now, for the hook that notes the box.
-thread_local DialogWindow* t_boxOwner = nullptr;
+// Where the hook notes the message box that ShowMessageBox is creating right now, and its owner.
 thread_local HWND* t_boxSlot = nullptr;
 thread_local HWND t_boxOwnerWindow = nullptr;
 
@@ -317,10 +315,7 @@ void DialogWindow::SetCaption(std::u16string_view text) {
 }
 
 std::u16string DialogWindow::Caption() {
-    int length = GetWindowTextLengthW(m_hwnd);
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    int n = GetWindowTextW(m_hwnd, buffer.data(), length + 1);
-    return U(buffer.c_str(), static_cast<size_t>(n > 0 ? n : 0));
+    return WindowText(m_hwnd);
 }
 
 Rect DialogWindow::WindowRect() {
@@ -471,10 +466,8 @@ int DialogWindow::ShowMessageBox(std::u16string_view text, std::u16string_view c
     // Note the box's window as it is made, so that CloseMessageBox can end it.
     HWND outer = m_messageBox;
     m_messageBox = nullptr;
-    DialogWindow* savedOwner = t_boxOwner;
     HWND* savedSlot = t_boxSlot;
     HWND savedWindow = t_boxOwnerWindow;
-    t_boxOwner = this;
     t_boxSlot = &m_messageBox;
     t_boxOwnerWindow = m_hwnd;
     HHOOK hook = SetWindowsHookExW(WH_CBT, NoteMessageBox, nullptr, GetCurrentThreadId());
@@ -482,7 +475,6 @@ int DialogWindow::ShowMessageBox(std::u16string_view text, std::u16string_view c
     if (hook != nullptr) {
         UnhookWindowsHookEx(hook);
     }
-    t_boxOwner = savedOwner;
     t_boxSlot = savedSlot;
     t_boxOwnerWindow = savedWindow;
     m_messageBox = outer;

@@ -39,12 +39,16 @@ void WinControl::SetText(std::u16string_view text) {
     SetWindowTextW(m_hwnd, W(t));
 }
 
-std::u16string WinControl::Text() {
-    // No fixed buffer: a text is as long as the control holds.
-    int length = GetWindowTextLengthW(m_hwnd);
+std::u16string WindowText(HWND window) {
+    // No fixed buffer: a text is as long as the window holds.
+    int length = GetWindowTextLengthW(window);
     std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    int n = GetWindowTextW(m_hwnd, buffer.data(), length + 1);
+    int n = GetWindowTextW(window, buffer.data(), length + 1);
     return U(buffer.c_str(), static_cast<size_t>(n > 0 ? n : 0));
+}
+
+std::u16string WinControl::Text() {
+    return WindowText(m_hwnd);
 }
 
 void WinControl::Enable(bool enable) {

@@ -180,6 +180,9 @@ public:
     bool StreamRtf(const std::vector<uint8_t>& rtf) override;
 };
 
+// A window's whole text, however long.
+std::u16string WindowText(HWND window);
+
 // The object for a child window of a dialog, by its window class.
 std::unique_ptr<WinControl> MakeControl(HWND control);
 
