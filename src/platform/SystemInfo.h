@@ -11,6 +11,8 @@ constexpr uint32_t kPlatformWin32s = 0;
 constexpr uint32_t kPlatformWindows9x = 1;
 constexpr uint32_t kPlatformNt = 2;
 
+constexpr uint32_t kNoConsoleSession = 0xFFFFFFFF;
+
 struct OsVersion {
     bool queried = false; // false: the query failed
     uint32_t platformId = 0;
@@ -37,6 +39,9 @@ public:
     virtual bool SetThreadUiLanguage(uint32_t languageId) = 0;
     // The calling thread gives way to everything else (helpers that only poll).
     virtual void LowerCurrentThreadPriority() = 0;
+    // The session attached to the physical console (the one a user switch or a remote connection
+    // takes away); kNoConsoleSession while none is attached, as during the switch itself.
+    virtual uint32_t ActiveConsoleSession() = 0;
 };
 
 } // namespace platform

@@ -24,8 +24,10 @@ public:
     }
 
     void LowerCurrentThreadPriority() override { ++lowered; }
+    uint32_t ActiveConsoleSession() override { return consoleSession; }
 
     std::atomic<int> lowered{0};
+    std::atomic<uint32_t> consoleSession{1};
     platform::OsVersion version{true, platform::kPlatformNt, 5, 1}; // XP
     bool wow64 = false;
     bool administrator = true;

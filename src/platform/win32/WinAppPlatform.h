@@ -27,6 +27,7 @@ public:
     void SetThreadLocale(uint32_t localeId) override;
     bool SetThreadUiLanguage(uint32_t languageId) override;
     void LowerCurrentThreadPriority() override;
+    uint32_t ActiveConsoleSession() override;
 };
 
 class WinFileSystem final : public FileSystem {

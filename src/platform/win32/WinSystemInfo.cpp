@@ -105,4 +105,8 @@ void WinSystemInfo::LowerCurrentThreadPriority() {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
 }
 
+uint32_t WinSystemInfo::ActiveConsoleSession() {
+    return WTSGetActiveConsoleSessionId();
+}
+
 } // namespace platform::win32
