@@ -26,6 +26,8 @@ const char* KindName(ControlKind kind) {
         return "progress bar";
     case ControlKind::RichText:
         return "rich edit";
+    case ControlKind::Canvas:
+        return "canvas";
     }
     return "control";
 }
@@ -38,6 +40,11 @@ int ListControl::Find(std::u16string_view text) {
         }
     }
     return -1;
+}
+
+const Picture& CanvasControl::CurrentPicture() {
+    static const Picture none;
+    return none;
 }
 
 } // namespace ui

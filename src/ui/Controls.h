@@ -11,11 +11,25 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/Picture.h"
 #include "ui/Types.h"
 
 namespace ui {
 
-enum class ControlKind { Any, Static, Button, Edit, List, Combo, Report, Tab, Slider, Progress, RichText };
+enum class ControlKind {
+    Any,
+    Static,
+    Button,
+    Edit,
+    List,
+    Combo,
+    Report,
+    Tab,
+    Slider,
+    Progress,
+    RichText,
+    Canvas
+};
 
 const char* KindName(ControlKind kind);
 
@@ -164,6 +178,18 @@ public:
     static constexpr ControlKind kKind = ControlKind::RichText;
     // Replaces the content with the given RTF bytes; false when the control refused them.
     virtual bool StreamRtf(const std::vector<uint8_t>&) { return false; }
+};
+
+// A control the program draws itself (the status area, graphs): the portable code builds a Picture and
+// the host paints it in one piece. Its text is the picture's texts, one a line, so that screen readers
+// and test programs read what is shown.
+class CanvasControl : public virtual Control {
+public:
+    static constexpr ControlKind kKind = ControlKind::Canvas;
+    // Replaces what is shown and repaints.
+    virtual void SetPicture(const Picture&) {}
+    // What is shown now; valid until the next SetPicture.
+    virtual const Picture& CurrentPicture();
 };
 
 } // namespace ui

@@ -50,6 +50,7 @@ public:
     SliderControl& Slider(ControlId id) { return Get<SliderControl>(id); }
     ProgressControl& Progress(ControlId id) { return Get<ProgressControl>(id); }
     RichTextControl& RichText(ControlId id) { return Get<RichTextControl>(id); }
+    CanvasControl& Canvas(ControlId id) { return Get<CanvasControl>(id); }
     bool HasControl(ControlId id) { return FindControl(id, ControlKind::Any) != nullptr; }
     virtual ControlId FocusedControl() = 0;
 

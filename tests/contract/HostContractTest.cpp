@@ -343,6 +343,37 @@ TEST_F(HostContract, EveryKindKeepsWhatItIsGiven) {
     EXPECT_TRUE(host().RichText(IDC_C_RICH).StreamRtf(std::vector<uint8_t>(rtf.begin(), rtf.end())));
 }
 
+TEST_F(HostContract, ACanvasShowsItsPictureAndReadsAsItsTexts) {
+    Open();
+    auto& canvas = host().Canvas(IDC_C_CANVAS);
+    ASSERT_TRUE(canvas.Exists());
+    EXPECT_EQ(canvas.CurrentPicture(), ui::Picture{}) << "a new canvas shows something";
+
+    ui::Picture picture;
+    picture.width = 392;
+    picture.height = 60;
+    picture.background = ui::Rgb(255, 255, 255);
+    picture.Fill({0, 0, 392, 20}, ui::Rgb(230, 230, 230))
+        .Text({4, 0, 200, 20}, u"Home & Office", {u"Arial", 9, true, false})
+        .Icon({204, 4, 216, 16}, 145) // not among this program's resources: nothing is drawn
+        .Text({4, 20, 388, 40}, u"", {})
+        .Line({0, 40}, {392, 40}, ui::Rgb(0, 0, 0), 2)
+        .Text({4, 40, 388, 60}, std::u16string(300, u'w') + u" 54 Mbps", {}, ui::kDefaultColor,
+              ui::Align::Right);
+    canvas.SetPicture(picture);
+    m_harness->Pump(); // paints it
+    EXPECT_EQ(canvas.CurrentPicture(), picture);
+    EXPECT_EQ(host().GetText(IDC_C_CANVAS), u"Home & Office\n" + std::u16string(300, u'w') + u" 54 Mbps")
+        << "the text lists what is shown, an empty text left out, a text cut on the screen kept whole";
+
+    ui::Picture next;
+    next.Text({0, 0, 392, 60}, u"Scanning...", {}, ui::kDefaultColor, ui::Align::Center);
+    canvas.SetPicture(next);
+    m_harness->Pump();
+    EXPECT_EQ(canvas.CurrentPicture(), next) << "a new picture replaces the old one";
+    EXPECT_EQ(host().GetText(IDC_C_CANVAS), u"Scanning...");
+}
+
 TEST_F(HostContract, AControlTheTemplateLacksIsADoNothingHandle) {
     Open();
     EXPECT_TRUE(host().HasControl(IDC_C_EDIT));

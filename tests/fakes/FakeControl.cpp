@@ -218,4 +218,9 @@ bool FakeControl::StreamRtf(const std::vector<uint8_t>& rtf) {
     return true;
 }
 
+void FakeControl::SetPicture(const ui::Picture& value) {
+    picture = value;
+    text = picture.JoinedTexts();
+}
+
 } // namespace fakes

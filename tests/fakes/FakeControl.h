@@ -20,7 +20,8 @@ class FakeControl final : public ui::StaticControl,
                           public ui::TabControl,
                           public ui::SliderControl,
                           public ui::ProgressControl,
-                          public ui::RichTextControl {
+                          public ui::RichTextControl,
+                          public ui::CanvasControl {
 public:
     FakeControl(FakeHost& host, ui::ControlId controlId, ui::ControlKind controlKind, ui::Rect place,
                 bool stop)
@@ -61,6 +62,7 @@ public:
     ui::Color backColor = ui::kDefaultColor;
     ui::Color barColor = ui::kDefaultColor;
     ui::Font font;
+    ui::Picture picture;
 
     // ui::Control
     ui::ControlKind Kind() const override { return kind; }
@@ -129,6 +131,9 @@ public:
     void SetBarColor(ui::Color c) override { barColor = c; }
     // Rich text.
     bool StreamRtf(const std::vector<uint8_t>& rtf) override;
+    // Canvas: the text becomes the picture's texts, as the window text of the real control does.
+    void SetPicture(const ui::Picture& value) override;
+    const ui::Picture& CurrentPicture() override { return picture; }
 
     // Which of the overloaded Select calls a kind means.
     void SelectRow(int row);

@@ -41,6 +41,7 @@ void InitControls(HINSTANCE resources) {
     if (LoadLibraryW(L"Msftedit.dll") == nullptr) {
         LoadLibraryW(L"riched20.dll");
     }
+    RegisterCanvasClass();
 }
 
 DialogWindow::~DialogWindow() {

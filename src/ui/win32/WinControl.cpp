@@ -189,6 +189,9 @@ std::unique_ptr<WinControl> MakeControl(HWND control) {
     if (_wcsicmp(name, L"RICHEDIT50W") == 0 || _wcsicmp(name, L"RichEdit20W") == 0) {
         return std::make_unique<WinRichText>(control, id);
     }
+    if (_wcsicmp(name, kCanvasClass) == 0) {
+        return std::make_unique<WinCanvas>(control, id);
+    }
     return std::make_unique<WinGenericControl>(control, id);
 }
 

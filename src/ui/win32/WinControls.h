@@ -180,6 +180,22 @@ public:
     bool StreamRtf(const std::vector<uint8_t>& rtf) override;
 };
 
+// A drawn control. Its window keeps the picture shown and paints it (WinCanvas.cpp); this handle only
+// hands pictures over, so it may come and go with the dialog's adoption of its controls.
+class WinCanvas final : public WinControl, public CanvasControl {
+public:
+    using WinControl::WinControl;
+    ControlKind Kind() const override { return ControlKind::Canvas; }
+    void SetPicture(const Picture& picture) override;
+    const Picture& CurrentPicture() override;
+};
+
+// The window class of drawn controls, as templates name it:
+//     CONTROL "", id, "KtCanvas", WS_CHILD | WS_VISIBLE, x, y, w, h
+inline constexpr wchar_t kCanvasClass[] = L"KtCanvas";
+// Registers the class (InitControls does); true also when it already is.
+bool RegisterCanvasClass();
+
 // A window's whole text, however long.
 std::u16string WindowText(HWND window);
 
