@@ -11,9 +11,8 @@
 #define IDD_DIALOG_SYSMESSAGE_YES 176
 #define IDC_STATIC_SYSMESSAGE_TEXT 1099
 
-// The main window's frame of the application core.
+// The main window (its controls are in MainWndIds.h).
 #define IDD_NETUI_DIALOG 102
-#define IDC_STATIC_NETUI_STATUS 1000
 
 // Insert-adapter dialog and its picture.
 #define IDD_DIALOG_INSTER_ADAPTER 1106

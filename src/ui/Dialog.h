@@ -44,6 +44,9 @@ public:
     virtual void OnCancel() { host().EndDialog(kIdCancel); }
     // The window is going; the host is still usable. Pages go after the dialog that holds them.
     virtual void OnDestroy() {}
+    // A modal window that appears only when it shows itself (a window that lives in the notification
+    // area): the show that a modal loop gives its dialog when it first goes idle is dropped.
+    virtual bool StartsHidden() const { return false; }
 
     // The host of an open dialog; only meaningful while IsOpen().
     Host& host() { return *m_host; }

@@ -134,6 +134,9 @@ void FakeHost::OpenAs(bool modal) {
             m_queue.push_back({message, wParam, lParam});
             return true;
         });
+    if (modal && m_dialog.StartsHidden()) {
+        m_visible = false; // the modal loop's first show is dropped, as on the real host
+    }
     m_dialog.Attach(*this);
     m_open = true;
     Dispatch([this] {

@@ -2,18 +2,23 @@
 // wires the Windows implementations into the application object and runs it.
 #include <windows.h>
 
+#include "about/CAboutExDlg.h"
 #include "app/CNetUIApp.h"
-#include "app/CNetUIDlg.h"
 #include "app/CommandLine.h"
 #include "app/ServiceLibraryBinding.h"
 #include "base/Trace.h"
 #include "controls/win32/CMarkupStatic.h"
+#include "mainwnd/CNetUIDlg.h"
+#include "networks/CSiteSurveyDlg.h"
+#include "networks/CStatisticsDlg.h"
 #include "platform/win32/WinAppPlatform.h"
 #include "platform/win32/WinClock.h"
 #include "platform/win32/WinNamedObjects.h"
 #include "platform/win32/WinProcesses.h"
 #include "platform/win32/WinRegistry.h"
+#include "platform/win32/WinSound.h"
 #include "platform/win32/WinText.h"
+#include "profiles/CProFileSettingDlg.h"
 #include "ui/win32/DialogWindow.h"
 
 namespace {
@@ -52,8 +57,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     ui.runModal = [instance](ui::Dialog& dialog) {
         return ui::win32::DialogWindow::RunModal(instance, nullptr, dialog);
     };
-    ui.runMainWindow = [instance](CNetUIApp& app) {
-        CNetUIDlg mainWindow(&app);
+    platform::win32::WinSound sound;
+    ui.runMainWindow = [instance, &clock, &system, &sound](CNetUIApp& app) {
+        CProFileSettingDlg settings;
+        CSiteSurveyDlg networks;
+        CStatisticsDlg statistics;
+        CAboutExDlg about;
+        CNetUIDlg mainWindow(&app, {settings, networks, statistics, about}, {clock, system, sound});
         return ui::win32::DialogWindow::RunModal(instance, nullptr, mainWindow);
     };
 

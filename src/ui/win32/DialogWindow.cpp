@@ -161,6 +161,7 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return PostMessageW(hwnd, msg, w, l) != FALSE;
         });
         AdoptControls();
+        m_holdHidden = m_modal && m_dialog.StartsHidden();
         m_dialog.Attach(*this);
         return m_dialog.OnInit() ? TRUE : FALSE;
     case WM_COMMAND:
@@ -206,6 +207,11 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if ((wParam & 0xFFF0) == SC_KEYMENU && lParam != 0 && m_dialog.IsOpen() &&
             RouteMenuKey(static_cast<char16_t>(lParam))) {
             return Answer(0);
+        }
+        break;
+    case WM_WINDOWPOSCHANGING:
+        if (m_holdHidden && lParam != 0) {
+            reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
         }
         break;
     case WM_DESTROY:
@@ -333,6 +339,9 @@ void DialogWindow::MoveWindow(const Rect& rect) {
 }
 
 void DialogWindow::ShowWindow(bool show) {
+    if (show) {
+        m_holdHidden = false;
+    }
     ::ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE);
 }
 
@@ -341,6 +350,7 @@ bool DialogWindow::IsWindowVisible() {
 }
 
 void DialogWindow::ShowNormal() {
+    m_holdHidden = false;
     ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
     SetForegroundWindow(m_hwnd);
 }

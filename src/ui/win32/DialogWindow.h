@@ -100,6 +100,7 @@ private:
     HWND m_messageBox = nullptr;
     int m_depth = 0; // handlers of this window running, nested
     bool m_endPending = false;
+    bool m_holdHidden = false; // a StartsHidden dialog until it shows itself
     bool m_destroying = false;
     int m_result = 0;
 };
