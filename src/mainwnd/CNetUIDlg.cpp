@@ -287,6 +287,12 @@ void CNetUIDlg::OnCommand(ui::ControlId id, int code) {
     case IDC_BUTTON_FIRST_ACTION:
         RunButton(id);
         return;
+    case ID_TRAY_INTERNET_NOTICE:
+    case ID_TRAY_EXIT:
+    case ID_TRAY_UTILITY_MANAGES:
+        // The tray menu's commands, also when another program sends them as menu commands.
+        OnTrayCommand(static_cast<uint32_t>(id));
+        return;
     default:
         ui::Dialog::OnCommand(id, code);
     }
