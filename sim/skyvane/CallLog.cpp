@@ -16,6 +16,9 @@ void CallLog::Add(std::u16string line) {
             c = u' ';
         }
     }
+    if (m_mirror) {
+        m_mirror(line);
+    }
     m_lines.push_back(std::move(line));
     while (m_lines.size() > m_capacity) {
         m_lines.pop_front();
@@ -31,6 +34,11 @@ std::vector<std::u16string> CallLog::Lines(std::u16string_view prefix) const {
         }
     }
     return out;
+}
+
+void CallLog::SetMirror(std::function<void(const std::u16string&)> mirror) {
+    std::lock_guard lock(m_mutex);
+    m_mirror = std::move(mirror);
 }
 
 void CallLog::Clear() {

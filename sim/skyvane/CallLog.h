@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -19,11 +20,15 @@ public:
     // Lines that begin with `prefix` (all lines for an empty prefix), oldest first.
     std::vector<std::u16string> Lines(std::u16string_view prefix = {}) const;
     void Clear();
+    // Every line added from now on is also handed to `mirror` (under the log's lock, in order), so a
+    // test can read what a program did after the program has ended.
+    void SetMirror(std::function<void(const std::u16string&)> mirror);
 
 private:
     const size_t m_capacity;
     mutable std::mutex m_mutex;
     std::deque<std::u16string> m_lines;
+    std::function<void(const std::u16string&)> m_mirror;
 };
 
 // Argument forms used in the lines.

@@ -136,12 +136,14 @@ bool CNetUIDlg::OnInit() {
         g_pnKernel->SetInternetCheck(1, countryNoInternet ? 0 : 1);
     }
 
+    // The tabs first: a page takes the display area the tab control has once its tab row is there.
+    AddTabs(!g_bZeroConfig);
     for (int page = 0; page < CQueryTabCtrl::kPageCount; ++page) {
         CMainPage& p = PageObject(page);
         p.SetMainWindow(this);
         host().CreatePage(p, IDC_TAB_MAIN);
     }
-    BuildTabs(!g_bZeroConfig);
+    ShowFirstPage();
 
     if (g_pnKernel != nullptr) {
         // The library answers an adapter that is already there with an arrival event before this returns;
@@ -193,17 +195,25 @@ void CNetUIDlg::LoadTexts() {
     ShowPageButtons();
 }
 
-void CNetUIDlg::BuildTabs(bool allPages) {
+void CNetUIDlg::AddTabs(bool allPages) {
     CQueryTabCtrl::Captions captions = {
         MainText(u"Tab_Profile", u"Settings"), MainText(u"Tab_SiteSurvey", u"Networks"),
         MainText(u"Tab_Statistics", u"Statistics"), MainText(u"Tab_About", u"About")};
     m_tabs.Build(host().Tab(IDC_TAB_MAIN), captions, LanguageIndex(), allPages);
+}
+
+void CNetUIDlg::ShowFirstPage() {
     for (int page = 0; page < CQueryTabCtrl::kPageCount; ++page) {
         host().ShowPage(PageObject(page), false);
     }
     m_currentPage = m_tabs.PageAt(0);
     host().ShowPage(PageObject(m_currentPage), true);
     ShowPageButtons();
+}
+
+void CNetUIDlg::BuildTabs(bool allPages) {
+    AddTabs(allPages);
+    ShowFirstPage();
 }
 
 // ---------------------------------------------------------------------------------------------------

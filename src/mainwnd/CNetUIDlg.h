@@ -117,6 +117,8 @@ private:
     void OnWpsStatus(uint32_t code);
 
     void LoadTexts();
+    void AddTabs(bool allPages);
+    void ShowFirstPage();
     void BuildTabs(bool allPages);
     void SwitchToPage(int page);
     void ShowPageButtons();

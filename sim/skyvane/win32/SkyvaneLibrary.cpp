@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/Encoding.h"
 #include "base/Trace.h"
 #include "platform/win32/WinRegistry.h"
 #include "platform/win32/WinText.h"
@@ -134,6 +135,21 @@ skyvane::SimKernel* CreateKernel() {
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     });
+    // SKYVANE_LOG_FILE: every log line is also appended to this file, flushed at once.
+    std::u16string logFile = Environment(L"SKYVANE_LOG_FILE");
+    if (!logFile.empty()) {
+        HANDLE file = CreateFileW(W(logFile), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            kernel->Log().SetMirror([file](const std::u16string& line) {
+                std::string bytes = base::Utf16ToUtf8(line) + "\n";
+                DWORD written = 0;
+                WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+            });
+        } else {
+            notes.push_back(u"log file " + skyvane::Quote(logFile) + u" cannot be opened");
+        }
+    }
     for (auto& note : notes) {
         kernel->Log().Add(u"note " + note);
     }

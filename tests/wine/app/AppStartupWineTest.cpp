@@ -14,175 +14,18 @@
 #include <string>
 #include <thread>
 
+#include "wine/ProgramUnderTest.h"
+
+using namespace wineprogram;
+
 namespace {
 
-constexpr wchar_t kAppKey[] = L"Software\\Orvelin\\KTVA7700v2";
 constexpr wchar_t kMainTitle[] = L"Orvelin KTVA7700v2 Link Warden";
 // Window captions match without regard to case, so this one must differ from the main title in more than
 // case.
 constexpr wchar_t kInsertTitle[] = L"ORVELIN KTVA7700v2 - INSERT ADAPTER";
-constexpr int kStatusText = 1000;
 constexpr int kNextButton = 1172;
 constexpr int kInsertText01 = 1173;
-
-std::wstring Env(const wchar_t* name) {
-    wchar_t buffer[2048] = {};
-    DWORD n = GetEnvironmentVariableW(name, buffer, 2048);
-    return n > 0 && n < 2048 ? std::wstring(buffer, n) : std::wstring();
-}
-
-std::wstring WindowsPath(std::wstring path) {
-    if (!path.empty() && path[0] == L'/') {
-        for (auto& c : path) {
-            if (c == L'/') {
-                c = L'\\';
-            }
-        }
-        path = L"Z:" + path;
-    }
-    if (!path.empty() && path.back() != L'\\') {
-        path += L'\\';
-    }
-    return path;
-}
-
-std::wstring Dist() {
-    return WindowsPath(Env(L"KT_DIST_DIR"));
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (condition()) {
-            return true;
-        }
-        Sleep(50);
-    }
-    return condition();
-}
-
-HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, int milliseconds) {
-    HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindowW(className, caption)) != nullptr; }, milliseconds);
-    return found;
-}
-
-std::wstring ControlText(HWND window, int id) {
-    wchar_t text[1024] = {};
-    SendMessageW(GetDlgItem(window, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-std::wstring ReadAppValue(const wchar_t* name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kAppKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key) !=
-        ERROR_SUCCESS) {
-        return L"<none>";
-    }
-    wchar_t text[512] = {};
-    DWORD size = sizeof text - sizeof(wchar_t);
-    DWORD type = 0;
-    LONG result = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS && type == REG_SZ ? std::wstring(text) : std::wstring(L"<none>");
-}
-
-void WriteAppValue(const wchar_t* name, const wchar_t* text) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kAppKey, 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_32KEY,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                   static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-}
-
-void DeleteAppValue(const wchar_t* name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kAppKey, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, &key) ==
-        ERROR_SUCCESS) {
-        RegDeleteValueW(key, name);
-        RegCloseKey(key);
-    }
-}
-
-std::string ReadText(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Saves what the screen shows of a window as a 24-bit bitmap file.
-bool CaptureWindow(HWND window, const std::wstring& path) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    int width = rect.right - rect.left;
-    int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    int stride = ((width * 3) + 3) & ~3;
-    std::string pixels(static_cast<size_t>(stride * height), '\0');
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(std::filesystem::path(path), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    return out.good();
-}
-
-class Program {
-public:
-    Program(const std::wstring& exe, const std::wstring& arguments) {
-        std::wstring command = L"\"" + exe + L"\" " + arguments;
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        m_started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &si, &m_info) != FALSE;
-    }
-    ~Program() {
-        if (m_started) {
-            if (WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(m_info.hProcess, 99);
-                WaitForSingleObject(m_info.hProcess, 5000);
-            }
-            CloseHandle(m_info.hThread);
-            CloseHandle(m_info.hProcess);
-        }
-    }
-    bool started() const { return m_started; }
-    bool Running() const { return m_started && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT; }
-    // The exit code, or -1 when it does not end in time.
-    int Wait(int milliseconds) {
-        if (WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(milliseconds)) != WAIT_OBJECT_0) {
-            return -1;
-        }
-        DWORD code = 0;
-        GetExitCodeProcess(m_info.hProcess, &code);
-        return static_cast<int>(code);
-    }
-
-private:
-    PROCESS_INFORMATION m_info{};
-    bool m_started = false;
-};
 
 class AppStartup : public ::testing::Test {
 protected:
@@ -276,9 +119,13 @@ TEST_F(AppStartup, SetProfileHandsTheNameToTheRunningCopy) {
     Program second(Exe(), L"-SETPROFILE   Home Net ");
     EXPECT_EQ(second.Wait(20000), 0);
     EXPECT_EQ(ReadAppValue(L"ChangeProfile"), L"Home Net");
-    EXPECT_TRUE(WaitFor([&] { return ControlText(main, kStatusText) == L"ChangeProfile: Home Net"; }, 5000))
-        << "the running copy did not receive 0x812E";
+    // No profile of that name is stored: the running copy says so.
+    HWND box = WaitForWindow(L"#32770", L"Orvelin Wireless Adapter", 10000);
+    ASSERT_NE(box, nullptr) << "the running copy did not receive 0x812E";
+    EXPECT_EQ(ControlText(box, 0xFFFF), L"Wrong Profile Info");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(first->Running());
+    EXPECT_NE(main, nullptr);
 }
 
 // Another process asks for the window; the window shows itself on its own thread. A close request
