@@ -5,7 +5,9 @@
 #include "app/AppTexts.h"
 #include "app/CNetUIApp.h"
 #include "app/Language.h"
+#include "base/Format.h"
 #include "base/Text.h"
+#include "base/Trace.h"
 #include "mainwnd/CConnectInternetMsgDlg.h"
 #include "mainwnd/CNetUIDlg.h"
 #include "mainwnd/CTrayIcon.h"
@@ -77,7 +79,11 @@ void CNetUIDlg::UpdateTray() {
     TrayTexts texts;
     texts.connected = MainText(u"Tray_Connect", u"Orvelin KG515v2 is connected to");
     texts.scanning = MainText(u"Tray_Scan", u"Orvelin KG515v2 scanning...");
+    uint16_t before = m_tray->ShownIcon();
     UpdateTrayIcon(*m_tray, DevicePresent, CopyLinkRecords().connection, m_trayState, m_trayName, texts);
+    if (m_tray->ShownIcon() != before) {
+        base::Trace(base::Format(u"VX_GUI: tray icon %d", {static_cast<int>(m_tray->ShownIcon())}));
+    }
 }
 
 void CNetUIDlg::ShowInternetNotice() {

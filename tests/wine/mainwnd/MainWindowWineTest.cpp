@@ -16,6 +16,7 @@
 #include "kernel/WirelessProfile.h"
 #include "profiles/KeyScramble.h"
 #include "profiles/ProfileCodec.h"
+#include "wine/DebuggedProgram.h"
 #include "wine/ProgramUnderTest.h"
 
 using namespace wineprogram;
@@ -274,6 +275,23 @@ TEST_F(MainWindowUnderWine, TheInternetNoticeComesOnceWhileTheWindowIsUp) {
     if (!shots.empty()) {
         CaptureWindow(main, WindowsPath(shots) + L"main-window-connected.bmp");
     }
+}
+
+// The tray's icon cannot be read back from the notification area; the program's diagnostic lines say
+// which one it gave.
+TEST_F(MainWindowUnderWine, TheTrayIconFollowsTheSignalAcrossFiftyOne) {
+    DebuggedProgram program(m_folder + L"KTVA7700v2.exe", L"");
+    ASSERT_TRUE(program.started());
+    auto shows = [&](int icon) {
+        return WaitFor([&] { return program.CountLines("VX_GUI: tray icon " + std::to_string(icon)) > 0; },
+                       10000);
+    };
+    ASSERT_TRUE(shows(158)) << "connected at 88: " << program.AllLines();
+    EXPECT_EQ(Skyctl(L"signal \"Home Net\" 50"), 0);
+    EXPECT_TRUE(shows(159)) << program.AllLines();
+    EXPECT_EQ(Skyctl(L"signal \"Home Net\" 51"), 0);
+    EXPECT_TRUE(WaitFor([&] { return program.CountLines("VX_GUI: tray icon 158") == 2; }, 10000))
+        << program.AllLines();
 }
 
 } // namespace
