@@ -83,8 +83,10 @@ public:
     void OnTimer(int timerId) override;
     bool OnMenuKey(char16_t letter) override;
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
-    void OnOK() override {}     // Enter neither closes the window nor presses a button
-    void OnCancel() override {} // nor does Escape
+    // Enter and Escape neither close the window nor press a button.
+    bool IgnoresEnterAndEscape() const override { return true; }
+    void OnOK() override {}
+    void OnCancel() override {}
     void OnDestroy() override;
     // It lives in the notification area and shows itself when asked.
     bool StartsHidden() const override { return true; }

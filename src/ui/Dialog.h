@@ -47,6 +47,9 @@ public:
     // A modal window that appears only when it shows itself (a window that lives in the notification
     // area): the show that a modal loop gives its dialog when it first goes idle is dropped.
     virtual bool StartsHidden() const { return false; }
+    // A modal window whose Enter and Escape keys do nothing at all: they are dropped before the dialog
+    // manager sees them, so they neither end the dialog nor press the focused or default button.
+    virtual bool IgnoresEnterAndEscape() const { return false; }
 
     // The host of an open dialog; only meaningful while IsOpen().
     Host& host() { return *m_host; }

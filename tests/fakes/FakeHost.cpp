@@ -307,6 +307,30 @@ void FakeHost::PressMenuKey(char16_t key) {
     }
 }
 
+void FakeHost::PressEnter() {
+    if (!m_open || (m_modal && m_dialog.IgnoresEnterAndEscape())) {
+        return;
+    }
+    // A focused button takes the key; otherwise the default button, else OK.
+    auto focused = m_controls.find(m_focus);
+    if (focused != m_controls.end() && focused->second->kind == ui::ControlKind::Button) {
+        Click(m_focus);
+        return;
+    }
+    if (m_defaultButton != 0 && m_controls.count(m_defaultButton) != 0) {
+        Click(m_defaultButton);
+        return;
+    }
+    SendCommand(ui::kIdOk, ui::kClicked);
+}
+
+void FakeHost::PressEscape() {
+    if (!m_open || (m_modal && m_dialog.IgnoresEnterAndEscape())) {
+        return;
+    }
+    SendCommand(ui::kIdCancel, ui::kClicked);
+}
+
 void FakeHost::PressHotKey(int hotKeyId) {
     auto it = m_hotKeys.find(hotKeyId);
     if (it != m_hotKeys.end()) {

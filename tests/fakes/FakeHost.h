@@ -75,6 +75,10 @@ public:
     bool Deliver(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
     void PressMenuKey(char16_t key); // Alt+letter that no control took
     void PressHotKey(int hotKeyId);  // delivered only while registered
+    // Enter (the focused button, else the default button, else OK) or Escape (Cancel), as the dialog
+    // manager handles them.
+    void PressEnter();
+    void PressEscape();
     void SetActive(bool active) { m_active = active; }
     // Delivers the messages the dialog posted to itself (and workers through its posters), in order,
     // until none are left.

@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "base/Trace.h"
 #include "platform/win32/WinText.h"
@@ -26,6 +28,45 @@ LRESULT CALLBACK NoteMessageBox(int code, WPARAM wParam, LPARAM lParam) {
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Modal windows of this thread that drop Enter and Escape, and the filter that sees their modal loops'
+// messages before the dialog manager does.
+thread_local std::vector<HWND> t_keyShielded;
+thread_local HHOOK t_keyFilter = nullptr;
+
+LRESULT CALLBACK FilterDialogKeys(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code >= 0 && msg != nullptr &&
+        (msg->message == WM_KEYDOWN || msg->message == WM_KEYUP || msg->message == WM_CHAR) &&
+        (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+        HWND root = GetAncestor(msg->hwnd, GA_ROOT);
+        for (HWND shielded : t_keyShielded) {
+            if (shielded == root) {
+                return TRUE;
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void ShieldKeys(HWND window) {
+    if (t_keyShielded.empty()) {
+        t_keyFilter = SetWindowsHookExW(WH_MSGFILTER, FilterDialogKeys, nullptr, GetCurrentThreadId());
+    }
+    t_keyShielded.push_back(window);
+}
+
+void UnshieldKeys(HWND window) {
+    auto found = std::find(t_keyShielded.begin(), t_keyShielded.end(), window);
+    if (found == t_keyShielded.end()) {
+        return;
+    }
+    t_keyShielded.erase(found);
+    if (t_keyShielded.empty() && t_keyFilter != nullptr) {
+        UnhookWindowsHookEx(t_keyFilter);
+        t_keyFilter = nullptr;
+    }
 }
 
 } // namespace
@@ -162,6 +203,9 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         });
         AdoptControls();
         m_holdHidden = m_modal && m_dialog.StartsHidden();
+        if (m_modal && m_dialog.IgnoresEnterAndEscape()) {
+            ShieldKeys(m_hwnd);
+        }
         m_dialog.Attach(*this);
         return m_dialog.OnInit() ? TRUE : FALSE;
     case WM_COMMAND:
@@ -221,6 +265,7 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return FALSE;
     case WM_NCDESTROY:
+        UnshieldKeys(m_hwnd);
         if (m_channel) {
             m_channel->Close();
         }

@@ -209,9 +209,14 @@ TEST_F(MainWindow, PagesHandTheirAltLettersToTheButtonsOfTheirPage) {
     EXPECT_EQ(settings.calls.back(), "prompt");
 }
 
-TEST_F(MainWindow, TheCloseBoxAndCloseOnlyHide) {
+TEST_F(MainWindow, TheCloseBoxAndCloseOnlyHideAndEnterAndEscapeDoNothing) {
     Open();
     ShowWindowActive();
+    host->SetFocus(IDC_BUTTON_CLOSE);
+    host->PressEnter();
+    host->PressEscape();
+    EXPECT_TRUE(host->IsWindowVisible()) << "Enter pressed the focused Close button";
+    EXPECT_FALSE(host->ended());
     intptr_t answer = 0;
     EXPECT_TRUE(host->Deliver(ui::kWmSysCommand, ui::kScClose, 0, answer));
     EXPECT_FALSE(host->IsWindowVisible());

@@ -208,6 +208,8 @@ TEST_F(MainWindowUnderWine, TheTrayShowsTheWindowWhichOnlyHidesAndIgnoresEnterAn
     EXPECT_GE(place.left, 0) << "shown on the screen, not where it waited";
     EXPECT_GE(place.top, 0);
 
+    // With Close as the default button, an Enter that reached the dialog manager would press it.
+    SendMessageW(main, DM_SETDEFID, 1016, 0);
     HWND tab = GetDlgItem(main, 1001);
     SetForegroundWindow(main);
     for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}}) {
@@ -264,9 +266,9 @@ TEST_F(MainWindowUnderWine, TheInternetNoticeComesOnceWhileTheWindowIsUp) {
     EXPECT_EQ(FindWindowW(nullptr, kNoticeTitle), nullptr) << "hidden in the tray: no notice";
 
     PostMessageW(main, kTrayNotify, kTrayIconId, WM_LBUTTONDOWN);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 10000)) << "not shown";
     EXPECT_EQ(Skyctl(L"internet off"), 0);
-    ASSERT_TRUE(LogHas("event OnWKInternetChanged 0", 10000));
+    ASSERT_TRUE(LogHas("event OnWKInternetChanged 0", 10000)) << Log();
     EXPECT_EQ(Skyctl(L"internet on"), 0);
     HWND notice = WaitForWindow(nullptr, kNoticeTitle, 10000);
     ASSERT_NE(notice, nullptr) << "no Internet notice; calls:\n" << Log();
