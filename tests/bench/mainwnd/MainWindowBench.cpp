@@ -607,13 +607,20 @@ int wmain(int argc, wchar_t** argv) {
     double utilityMedian = bench::Median(utilityTimes);
     double emptyMedian = bench::Median(emptyTimes);
     double utilityNet = utilityMedian - kStartSleepsMs;
-    std::printf("  utility median       %8.1f ms; less its %.0f ms of start-up sleeps: %.1f ms\n",
-                utilityMedian, kStartSleepsMs, utilityNet);
-    std::printf("  empty dialog median  %8.1f ms\n", emptyMedian);
+    // The fastest starts as well: on a busy machine the slow ones mostly measure the others' load.
+    double utilityFastest =
+        utilityTimes.empty() ? 0 : *std::min_element(utilityTimes.begin(), utilityTimes.end());
+    double emptyFastest = emptyTimes.empty() ? 0 : *std::min_element(emptyTimes.begin(), emptyTimes.end());
+    std::printf(
+        "  utility median       %8.1f ms; less its %.0f ms of start-up sleeps: %.1f ms (fastest %.1f)\n",
+        utilityMedian, kStartSleepsMs, utilityNet, utilityFastest - kStartSleepsMs);
+    std::printf("  empty dialog median  %8.1f ms (fastest %.1f)\n", emptyMedian, emptyFastest);
     double ratio = bench::Ratio(utilityNet, emptyMedian);
-    std::printf("  utility (less sleeps) / empty dialog: %.2fx; aim at most %.1fx: %s\n", ratio,
+    std::printf("  utility (less sleeps) / empty dialog: %.3fx; aim at most %.1fx: %s\n", ratio,
                 bench::kStartRatioAim, Verdict(emptyMedian > 0 && ratio <= bench::kStartRatioAim));
-    std::printf("  (with the sleeps: %.2fx)\n", bench::Ratio(utilityMedian, emptyMedian));
+    std::printf("  fastest against fastest: %.3fx; with the sleeps, medians: %.2fx\n",
+                bench::Ratio(utilityFastest - kStartSleepsMs, emptyFastest),
+                bench::Ratio(utilityMedian, emptyMedian));
 
     MeasureIdle(folder, options);
     return 0;
