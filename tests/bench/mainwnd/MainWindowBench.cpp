@@ -19,7 +19,6 @@
 #include <psapi.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -41,7 +40,7 @@ constexpr wchar_t kEmptyTitle[] = L"" KT_BENCH_EMPTY_CAPTION;
 constexpr wchar_t kUtilityExe[] = L"KTVA7700v2.exe";
 constexpr wchar_t kEmptyExe[] = L"bench_empty_dialog.exe";
 constexpr int kStatusArea = 1013;
-constexpr UINT kMsgExitProgram = 0x8069; // the utility's own exit request, as its tray menu sends it
+constexpr UINT kMsgExitProgram = 0x8069; // the utility's exit sequence, as its close watcher asks for it
 // Start-up waits on purpose: 100 ms for the library's thread after Start, 1000 ms after the first-run
 // step (which runs even when the first run is long done).
 constexpr double kStartSleepsMs = 100 + 1000;
@@ -91,6 +90,11 @@ std::string Narrow(const std::wstring& text) {
         result += c < 0x80 ? static_cast<char>(c) : '?';
     }
     return result;
+}
+
+// Other processes' command lines may hold any bytes; only ASCII letters are folded.
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::wstring BenchFolder() {
@@ -377,7 +381,7 @@ std::string ReadWhole(const std::wstring& path) {
 // looked at from the Linux side, through drive Z:. A Wine process shows its Windows command line there.
 int UnixPidOf(const std::wstring& exePath) {
     std::string wanted = Narrow(exePath);
-    std::transform(wanted.begin(), wanted.end(), wanted.begin(), [](char c) { return std::tolower(c); });
+    std::transform(wanted.begin(), wanted.end(), wanted.begin(), LowerAscii);
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(L"Z:\\proc"), error)) {
         std::wstring name = entry.path().filename().wstring();
@@ -386,8 +390,7 @@ int UnixPidOf(const std::wstring& exePath) {
         }
         std::string command = ReadWhole(L"Z:\\proc\\" + name + L"\\cmdline");
         command = command.substr(0, command.find('\0'));
-        std::transform(command.begin(), command.end(), command.begin(),
-                       [](char c) { return std::tolower(c); });
+        std::transform(command.begin(), command.end(), command.begin(), LowerAscii);
         if (command == wanted) {
             return std::stoi(name);
         }
