@@ -126,6 +126,31 @@ TEST_F(MainWindow, WindowsTakingTheAdapterLeavesStatisticsAndAboutAndGivingItBac
     EXPECT_NE(std::find(settings.calls.begin(), settings.calls.end(), "refill"), settings.calls.end());
 }
 
+TEST_F(MainWindow, ReturningToTheConsoleSessionLooksAgainAtWhoManagesTheAdapter) {
+    Open();
+    system.consoleSession = 2; // another user took the console
+    kernel.zeroConfigState = 1;
+    g_bZeroConfig = true; // what the library reported meanwhile
+    host->FireTimer(mainwnd::kTimerConsoleWatch);
+    EXPECT_EQ(TabCaptions().size(), 4u) << "nothing changes while away";
+    system.consoleSession = 1;
+    host->FireTimer(mainwnd::kTimerConsoleWatch);
+    EXPECT_EQ(TabCaptions().size(), 2u);
+}
+
+TEST_F(MainWindow, TheRadioSwitchEnablesTheActionButtons) {
+    Open();
+    window->OnWKRadioChanged(0);
+    Pump();
+    for (ui::ControlId id : {IDC_BUTTON_FIRST_ACTION, IDC_BUTTON_SECOND_ACTION, IDC_BUTTON_FIND_NETWORK}) {
+        EXPECT_FALSE(host->IsEnabled(id)) << id;
+        EXPECT_TRUE(host->IsVisible(id)) << id;
+    }
+    window->OnWKRadioChanged(1);
+    Pump();
+    EXPECT_TRUE(host->IsEnabled(IDC_BUTTON_FIND_NETWORK));
+}
+
 TEST_F(MainWindow, HotKeysActOnlyWhileTheWindowIsVisibleAndActive) {
     Open();
     host->PressHotKey(kHotKeyNetworks);

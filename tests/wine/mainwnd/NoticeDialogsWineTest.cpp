@@ -16,24 +16,9 @@
 #include "mainwnd/CSelectWizardMsgDlg.h"
 #include "res/MainWndIds.h"
 #include "ui/win32/DialogWindow.h"
+#include "wine/ProgramUnderTest.h"
 
 namespace {
-
-std::wstring ScreenshotFolder() {
-    wchar_t buffer[1024] = {};
-    DWORD n = GetEnvironmentVariableW(L"KT_SCREENSHOT_DIR", buffer, 1024);
-    std::wstring path = n > 0 && n < 1024 ? std::wstring(buffer, n) : std::wstring();
-    if (!path.empty() && path[0] == L'/') {
-        for (auto& c : path) {
-            c = c == L'/' ? L'\\' : c;
-        }
-        path = L"Z:" + path;
-    }
-    if (!path.empty() && path.back() != L'\\') {
-        path += L'\\';
-    }
-    return path;
-}
 
 // Runs the window's messages until `done` or the deadline, which only guards against a hang.
 template <class F> bool PumpUntil(F done, int milliseconds) {
@@ -53,43 +38,15 @@ template <class F> bool PumpUntil(F done, int milliseconds) {
 }
 
 void Capture(HWND window, const std::wstring& name) {
-    std::wstring folder = ScreenshotFolder();
-    if (folder.empty()) {
+    std::wstring shots = wineprogram::Env(L"KT_SCREENSHOT_DIR");
+    if (shots.empty()) {
         return;
     }
+    std::wstring folder = wineprogram::WindowsPath(shots);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpUntil([] { return false; }, 300); // let every control paint before the picture is taken
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    int width = rect.right - rect.left;
-    int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    int stride = ((width * 3) + 3) & ~3;
-    std::string pixels(static_cast<size_t>(stride * height), '\0');
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(std::filesystem::path(folder + name + L".bmp"), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    EXPECT_TRUE(out.good()) << "screenshot " << std::filesystem::path(name).string();
+    EXPECT_TRUE(wineprogram::CaptureWindow(window, folder + name + L".bmp"))
+        << "screenshot " << std::filesystem::path(name).string();
 }
 
 // How tall the control's text is when wrapped at the width the control gives it (less the box of a
