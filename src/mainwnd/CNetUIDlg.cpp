@@ -118,7 +118,9 @@ CMainPage& CNetUIDlg::PageObject(int page) {
 bool CNetUIDlg::OnInit() {
     host().SetIcon(IDR_MAINFRAME);
     m_consoleSession = m_platform.system.ActiveConsoleSession();
-    RegisterHotKeys();
+    // The hot keys are registered while the window is the active one (kMsgActivation): registered all
+    // the time, Alt+S, Alt+N and Alt+T would be taken from every other program while this one waits in
+    // the notification area.
     m_self = host().MakePoster();
     // The workers exist from here (the display's refresh reads the poller); their threads start last.
     mainwnd::WorkerLinks links;
@@ -180,6 +182,12 @@ void CNetUIDlg::RegisterHotKeys() {
     host().RegisterHotKey(kHotKeyStatistics, ui::kModAlt, 'T');
     host().RegisterHotKey(kHotKeyAbout, ui::kModAlt, 'A');
     host().RegisterHotKey(kHotKeyDelete, ui::kModAlt, 'D');
+}
+
+void CNetUIDlg::UnregisterHotKeys() {
+    for (int hotKey = kHotKeySettings; hotKey <= kHotKeyDelete; ++hotKey) {
+        host().UnregisterHotKey(hotKey);
+    }
 }
 
 void CNetUIDlg::LoadTexts() {
@@ -518,11 +526,9 @@ bool CNetUIDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, i
         return false;
     case kMsgActivation:
         if (wParam == 0) {
-            host().UnregisterHotKey(kHotKeyAbout);
-            host().UnregisterHotKey(kHotKeyDelete);
-        } else if (wParam == 1) {
-            host().RegisterHotKey(kHotKeyAbout, ui::kModAlt, 'A');
-            host().RegisterHotKey(kHotKeyDelete, ui::kModAlt, 'D');
+            UnregisterHotKeys();
+        } else {
+            RegisterHotKeys();
         }
         return true;
     case kMsgChangeProfile:

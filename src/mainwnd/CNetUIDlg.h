@@ -141,6 +141,7 @@ private:
     void DrawStatusArea();
     void UpdateTray();
     void RegisterHotKeys();
+    void UnregisterHotKeys();
     void StopWorkers();
     int RunModalChild(ui::Dialog& child);
     CMainPage& PageObject(int page);

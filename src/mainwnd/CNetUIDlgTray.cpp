@@ -198,9 +198,7 @@ void CNetUIDlg::Exit() {
     if (g_pnKernel != nullptr && AppValue(appvalue::kAutoConfiguration) != u"2") {
         g_pnKernel->Disconnect();
     }
-    for (int hotKey = kHotKeySettings; hotKey <= kHotKeyDelete; ++hotKey) {
-        host().UnregisterHotKey(hotKey);
-    }
+    UnregisterHotKeys();
     // This process's own run ends here: the main window's end is the program's end.
     host().EndDialog(0);
 }

@@ -38,6 +38,7 @@ protected:
     void ShowWindowActive() {
         host->Deliver(kMsgShowMainWindow);
         host->SetActive(true);
+        host->Deliver(mainwnd::kMsgActivation, 1);
     }
     // What the status area shows, as a screen reader reads it.
     std::u16string StatusText() { return host->GetText(IDC_STATIC_STATUS_AREA); }
@@ -169,14 +170,22 @@ TEST_F(MainWindow, HotKeysActOnlyWhileTheWindowIsVisibleAndActive) {
     host->PressHotKey(kHotKeySettings);
     host->PressHotKey(kHotKeyDelete);
     EXPECT_EQ(settings.calls.back(), "delete");
+}
 
+TEST_F(MainWindow, HotKeysAreTakenOnlyWhileTheWindowIsActive) {
+    Open();
+    for (int hotKey = kHotKeySettings; hotKey <= kHotKeyDelete; ++hotKey) {
+        EXPECT_FALSE(host->HotKeyRegistered(hotKey))
+            << "taken from other programs while in the tray: " << hotKey;
+    }
+    host->Deliver(mainwnd::kMsgActivation, 2); // activated by a click
+    for (int hotKey = kHotKeySettings; hotKey <= kHotKeyDelete; ++hotKey) {
+        EXPECT_TRUE(host->HotKeyRegistered(hotKey)) << hotKey;
+    }
     host->Deliver(mainwnd::kMsgActivation, 0);
-    EXPECT_FALSE(host->HotKeyRegistered(kHotKeyAbout));
-    EXPECT_FALSE(host->HotKeyRegistered(kHotKeyDelete));
-    EXPECT_TRUE(host->HotKeyRegistered(kHotKeySettings));
-    host->Deliver(mainwnd::kMsgActivation, 1);
-    EXPECT_TRUE(host->HotKeyRegistered(kHotKeyAbout));
-    EXPECT_TRUE(host->HotKeyRegistered(kHotKeyDelete));
+    for (int hotKey = kHotKeySettings; hotKey <= kHotKeyDelete; ++hotKey) {
+        EXPECT_FALSE(host->HotKeyRegistered(hotKey)) << hotKey;
+    }
 }
 
 TEST_F(MainWindow, HelpOpensOneHundredTwentyPixelsAndStaysOpenAcrossTabs) {
