@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "kernel/WpsRequest.h"
+#include "mainwnd/CConnectInternetMsgDlg.h"
 #include "mainwnd/CNetUIDlg.h"
 #include "mainwnd/CSelectWizardMsgDlg.h"
 #include "mainwnd/CTrayIcon.h"
@@ -262,6 +263,9 @@ void CNetUIDlg::OnAdapterGone() {
         m_openModal->host().EndDialog(ui::kIdCancel);
     }
     host().CloseMessageBox(ui::kAnswerCancel);
+    if (m_internetNotice && m_internetNotice->IsOpen()) {
+        m_internetNotice->host().EndDialog(ui::kIdCancel); // the link it announced is gone
+    }
     if (m_hooks.closeWizard) {
         m_hooks.closeWizard();
     }

@@ -477,6 +477,12 @@ TEST_F(MainWindow, TheInternetNoticeSoundsOnceWhileTheWindowIsUp) {
     window->OnWKInternetChanged(0);
     Pump();
     EXPECT_FALSE(g_bInternetReachable);
+
+    ASSERT_NE(host->Modeless(*host->modelessChildren[0]), nullptr);
+    window->OnWKDeviceRemoved();
+    Pump();
+    EXPECT_EQ(host->Modeless(*host->modelessChildren[0]), nullptr) << "the notice outlived the adapter";
+    EXPECT_EQ(Stored(u"ShowInternetMsgBox"), u"1") << "closing it is not the user's answer";
 }
 
 TEST_F(MainWindow, NoInternetNoticeInCountryDomainFourOrWhileHidden) {
