@@ -37,6 +37,7 @@ void CMainPage::ShowHelp(bool shown) {
         }
     }
     host().Show(m_helpPane, shown);
+    OnHelpShown(shown);
 }
 
 bool CMainPage::OnMenuKey(char16_t letter) {

@@ -41,6 +41,8 @@ public:
 protected:
     // The controls below the help pane, which move when it opens. None by default.
     virtual std::vector<ui::ControlId> ControlsBelowHelp() const { return {}; }
+    // After the help pane opened or closed (a page shows or hides what frames the pane).
+    virtual void OnHelpShown(bool) {}
     // Reads the help file again, the next time the pane opens (after a language change).
     void ForgetHelp() { m_helpLoaded = false; }
 
@@ -76,6 +78,11 @@ public:
     virtual bool ProfileModified() const { return false; }
     // The control that follows the profile-modified mark is enabled with it.
     virtual void ShowModifiedMark(bool) {}
+    // The Networks tab's Connect: the edited profile starts again as a fresh default profile.
+    virtual void ResetEditedProfile() {}
+    // The Networks tab's Connect on an ad-hoc network: the page shows it chosen in its network-name list
+    // (`adHocRow`: its row in g_AdHocList).
+    virtual void ChooseAdHocNetwork(int) {}
 };
 
 // The Networks page as the main window uses it.

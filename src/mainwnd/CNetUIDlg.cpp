@@ -94,6 +94,20 @@ void CNetUIDlg::RequestConnect(int profileIndex) {
     m_workers->Requests().Raise(profileIndex, false);
 }
 
+void CNetUIDlg::EnableScanButton(bool enable) {
+    m_scanAllowed = enable;
+    ShowPageButtons();
+}
+
+void CNetUIDlg::StartWizardForNetwork(const kernel::BssEntry& network, bool wps) {
+    if (!UtilityManagesAdapter() || m_busy) {
+        return;
+    }
+    if (m_hooks.startWizardForNetwork) {
+        m_hooks.startWizardForNetwork(network, wps);
+    }
+}
+
 void CNetUIDlg::RequestRefreshSequence() {
     m_refreshCount = 0;
     m_workers->Poller().Request();
@@ -250,8 +264,10 @@ void CNetUIDlg::ShowPageButtons() {
     bool actions = m_tabs.AllPages() &&
                    (m_currentPage == CQueryTabCtrl::kSettings || m_currentPage == CQueryTabCtrl::kNetworks);
     for (ui::ControlId id : {IDC_BUTTON_FIRST_ACTION, IDC_BUTTON_SECOND_ACTION, IDC_BUTTON_FIND_NETWORK}) {
+        bool scanning =
+            id == IDC_BUTTON_SECOND_ACTION && m_currentPage == CQueryTabCtrl::kNetworks && !m_scanAllowed;
         host().Show(id, actions);
-        host().Enable(id, actions && m_radioOn);
+        host().Enable(id, actions && m_radioOn && !scanning);
     }
     std::u16string first, second;
     if (m_currentPage == CQueryTabCtrl::kNetworks) {

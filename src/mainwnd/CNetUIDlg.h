@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "kernel/BssEntry.h"
 #include "kernel/INotificationReceiver.h"
 #include "mainwnd/CMainPage.h"
 #include "mainwnd/CQueryTabCtrl.h"
@@ -40,7 +41,9 @@ struct MainWindowPlatform {
 
 // Calls into the subsystems that come after the main window (the connect wizard, WPS). Each is optional.
 struct MainWindowHooks {
-    std::function<void()> startConnectWizard;     // a new wizard run (button 1015, set-up check)
+    std::function<void()> startConnectWizard; // a new wizard run (button 1015, set-up check)
+    // A wizard run for a network picked in the Networks tab; `wps`: it signals WPS.
+    std::function<void(const kernel::BssEntry& network, bool wps)> startWizardForNetwork;
     std::function<void()> startHardwareButtonRun; // WPS code 5: the push-button run of the adapter's button
     std::function<void()> showHardwareCancel;     // 0x806E: the hardware push-button cancel notice
     std::function<bool()> pushButtonRunActive;    // a WPS push-button exchange runs (the fallback waits)
@@ -74,6 +77,13 @@ public:
     // The exit sequence: the program ends when it returns.
     void Exit();
     bool HelpShown() const { return m_helpShown; }
+    // The Networks page's Scan button (1017) while a survey runs.
+    void EnableScanButton(bool enable);
+    // How many pixels a pixel of the program's layout texts (column widths) takes on this screen. The
+    // templates are laid out in dialog units, which already follow the system font, so this is 1.
+    double DisplayScale() const { return 1.0; }
+    // Starts a wizard run for a network picked in the Networks tab (the connect wizard fills it in).
+    void StartWizardForNetwork(const kernel::BssEntry& network, bool wps);
     int TrayState() const { return m_trayState; }
 
     // ui::Dialog
@@ -163,6 +173,7 @@ private:
     bool m_helpShown = false;
     bool m_buttonActionRunning = false;
     bool m_radioOn = true;
+    bool m_scanAllowed = true; // no survey of the Networks page is running
     bool m_networksRescan = false;
     bool m_internetNoticeOn = false; // the tray menu's "Internet Connected" notification
     bool m_internetNoticePending = false;

@@ -152,6 +152,20 @@ TEST_F(MainWindow, TheRadioSwitchEnablesTheActionButtons) {
     EXPECT_TRUE(host->IsEnabled(IDC_BUTTON_FIND_NETWORK));
 }
 
+TEST_F(MainWindow, ScanStaysDisabledWhileTheNetworksPageSurveys) {
+    Open();
+    host->SelectTab(IDC_TAB_MAIN, 1);
+    window->EnableScanButton(false);
+    EXPECT_FALSE(host->IsEnabled(IDC_BUTTON_SECOND_ACTION));
+    EXPECT_TRUE(host->IsEnabled(IDC_BUTTON_FIRST_ACTION));
+    host->SelectTab(IDC_TAB_MAIN, 0);
+    EXPECT_TRUE(host->IsEnabled(IDC_BUTTON_SECOND_ACTION)) << "Cancel on the Settings page is not Scan";
+    host->SelectTab(IDC_TAB_MAIN, 1);
+    EXPECT_FALSE(host->IsEnabled(IDC_BUTTON_SECOND_ACTION));
+    window->EnableScanButton(true);
+    EXPECT_TRUE(host->IsEnabled(IDC_BUTTON_SECOND_ACTION));
+}
+
 TEST_F(MainWindow, HotKeysActOnlyWhileTheWindowIsVisibleAndActive) {
     Open();
     host->PressHotKey(kHotKeyNetworks);
