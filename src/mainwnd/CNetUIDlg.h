@@ -65,6 +65,9 @@ public:
     void SetBusy(bool busy);
     bool UtilityManagesAdapter() const;
     int CurrentPage() const { return m_currentPage; }
+    // Shows a page (CQueryTabCtrl::Page) as if its tab had been picked; nothing when it is not offered.
+    void ShowPage(int page) { SwitchToPage(page); }
+    MainPages& Pages() { return m_pages; }
     // Connect with the selected profile (-1) or the stored profile at `profileIndex`.
     void RequestConnect(int profileIndex = -1);
     void MarkNetworksForRescan() { m_networksRescan = true; }
