@@ -35,7 +35,7 @@ std::vector<std::u16string> SplitWords(std::u16string_view line) {
 namespace {
 
 const char16_t kUsage[] =
-    u"commands: unplug | plug | radio on|off | hwbutton | hwcancel | internet on|off | "
+    u"commands: unplug | plug | survey | radio on|off | hwbutton | hwcancel | internet on|off | "
     u"signal <ssid|bssid> <0-100> | apbutton <ssid|bssid> on|off | load <scenario file> | "
     u"log [prefix] | clearlog | status";
 
@@ -57,6 +57,9 @@ std::u16string RunControlCommand(SimKernel& kernel, std::u16string_view commandL
     }
     if (Is(cmd, u"plug") && w.size() == 1) {
         return kernel.Plug();
+    }
+    if (Is(cmd, u"survey") && w.size() == 1) {
+        return kernel.Survey();
     }
     if (Is(cmd, u"radio") && w.size() == 2 && ParseSwitch(w[1], onOff)) {
         return kernel.SetRadio(onOff);

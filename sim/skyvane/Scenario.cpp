@@ -248,11 +248,13 @@ Network LoadNetwork(const Section& s, size_t index, std::vector<std::u16string>&
          }},
         {u"Type",
          [&](std::u16string_view v) {
-             if (base::EqualsAsciiNoCase(v, u"Infrastructure") || v == u"0") {
+             uint32_t number = 0;
+             if (base::EqualsAsciiNoCase(v, u"Infrastructure")) {
                  n.networkType = 0;
-             } else if (base::EqualsAsciiNoCase(v, u"AdHoc") || base::EqualsAsciiNoCase(v, u"Ad-Hoc") ||
-                        v == u"1") {
+             } else if (base::EqualsAsciiNoCase(v, u"AdHoc") || base::EqualsAsciiNoCase(v, u"Ad-Hoc")) {
                  n.networkType = 1;
+             } else if (ParseUnsigned(v, 0xFFFFFFFF, number)) {
+                 n.networkType = number; // delivered as it is, also a type no service should report
              } else {
                  return false;
              }
@@ -260,6 +262,11 @@ Network LoadNetwork(const Section& s, size_t index, std::vector<std::u16string>&
          }},
         {u"Modes",
          [&](std::u16string_view v) {
+             uint32_t number = 0;
+             if (!v.empty() && v[0] >= u'0' && v[0] <= u'9' && ParseUnsigned(v, 0xFF, number)) {
+                 n.radioModes = static_cast<uint8_t>(number); // the byte as it is, 0 included
+                 return true;
+             }
              uint8_t modes = 0;
              bool htMode = false;
              for (char16_t c : v) {

@@ -77,6 +77,7 @@ public:
     // What the control pipe can do to the world. Each returns a short answer for skyctl.
     std::u16string Unplug();
     std::u16string Plug();
+    std::u16string Survey();
     std::u16string SetRadio(bool on);
     std::u16string HardwareButton();
     std::u16string HardwareCancel();

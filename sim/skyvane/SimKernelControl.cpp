@@ -45,6 +45,17 @@ std::u16string SimKernel::Plug() {
     return u"ok plugged";
 }
 
+std::u16string SimKernel::Survey() {
+    m_log.Add(u"control survey");
+    std::lock_guard lock(m_mutex);
+    if (!UsableLocked()) {
+        return u"error no adapter with its radio on";
+    }
+    // The service looks around on its own, as after an arrival: survey begun, then surveyed.
+    BeginSurveyLocked();
+    return u"ok survey started";
+}
+
 std::u16string SimKernel::SetRadio(bool on) {
     m_log.Add(u"control radio " + std::u16string(on ? u"on" : u"off"));
     {

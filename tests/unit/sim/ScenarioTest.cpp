@@ -120,6 +120,17 @@ TEST(ScenarioTest, NetworksOnlyReplaceTheBuiltInOnesWhenTheScenarioHasSome) {
     EXPECT_NE(AllProblems(twice).find("[B]: BSSID already used"), std::string::npos);
 }
 
+TEST(ScenarioTest, ModesAndTypeAlsoTakeNumbersDeliveredAsTheyAre) {
+    ScenarioResult r = LoadScenarioText(u"[None]\nBSSID=00:11:22:33:44:01\nModes=0x00\n"
+                                        u"[Odd]\nBSSID=00:11:22:33:44:02\nType=2\nModes=5\n"
+                                        u"[Big]\nBSSID=00:11:22:33:44:03\nModes=0x100\n");
+    ASSERT_EQ(r.world.networks.size(), 3u);
+    EXPECT_EQ(r.world.networks[0].radioModes, 0x00);
+    EXPECT_EQ(r.world.networks[1].networkType, 2u);
+    EXPECT_EQ(r.world.networks[1].radioModes, 0x05);
+    EXPECT_NE(AllProblems(r).find("[Big] Modes=0x100"), std::string::npos) << "a byte cannot hold it";
+}
+
 TEST(ScenarioTest, EncodingsAndQuotesAreRead) {
     const char16_t text[] =
         u"[Caf\u00e9]\nSSID=\"Caf\u00e9 Lounge\"\nSecurity=wpa2-psk\nPassphrase=\"  spaced  \"\n";

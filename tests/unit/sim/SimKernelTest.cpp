@@ -151,6 +151,23 @@ TEST(SimKernelTest, UnplugStopsEverythingAndPlugSurveysOnItsOwn) {
     EXPECT_EQ(count, 0u);
 }
 
+TEST(SimKernelTest, TheServiceSurveysOnItsOwnWhenTold) {
+    SimHarness h(kTwoNetworks);
+    h.events.events.clear();
+    EXPECT_EQ(RunControlCommand(h.kernel, u"survey"), u"ok survey started");
+    h.dispatcher.RunDue();
+    ASSERT_EQ(h.events.events.size(), 1u);
+    EXPECT_EQ(h.events.events[0].first, 6) << "survey begun, without an arrival";
+    h.dispatcher.Advance(5000);
+    EXPECT_EQ(h.events.events.back().first, 7);
+    uint32_t count = 4;
+    kernel::BssEntry list[4];
+    h.kernel.GetNetWorkList(list, &count);
+    EXPECT_EQ(count, 2u);
+    RunControlCommand(h.kernel, u"radio off");
+    EXPECT_EQ(RunControlCommand(h.kernel, u"survey"), u"error no adapter with its radio on");
+}
+
 TEST(SimKernelTest, ANewReceiverHearsOfAPresentAdapterOnlyItself) {
     SimHarness h;
     EventLog late;
