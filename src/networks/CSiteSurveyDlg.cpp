@@ -44,6 +44,7 @@ bool CSiteSurveyDlg::OnInit() {
     m_self = host().MakePoster();
     ui::ReportControl& list = host().Report(IDC_LIST_SITESURVEY);
     list.SetFullRowSelect(true);
+    list.SetDoubleBuffered(true);
     list.SetImageList({IDI_SITESURVEY_ADHOC, IDI_SITESURVEY_ACCESS_POINT}, 16);
     host().Show(IDC_STATIC_SITESURVEY_GROUP_HELP, false);
     host().Show(IDC_STATIC_SITESURVEY_ADAPTER, false);
@@ -200,9 +201,10 @@ void CSiteSurveyDlg::OnSurveyEnded() {
 }
 
 void CSiteSurveyDlg::FillNetworkList() {
-    // The control is refilled row by row; the framework offers no way to hold its drawing meanwhile.
+    // The rows appear at once when the list is drawn again, not one by one.
     const std::vector<kernel::BssEntry> entries = networks::RebuildSideTables();
     ui::ReportControl& list = host().Report(IDC_LIST_SITESURVEY);
+    list.HoldRedraw(true);
     list.DeleteAll();
     const bool ht5G = g_bHtAllowed5G;
     const bool ht24G = g_bHtAllowed24G;
@@ -216,6 +218,7 @@ void CSiteSurveyDlg::FillNetworkList() {
             list.SetCell(row, column, cells[static_cast<size_t>(column)]);
         }
     }
+    list.HoldRedraw(false);
 }
 
 void CSiteSurveyDlg::EnableScan(bool enable) {

@@ -134,6 +134,10 @@ public:
     virtual int Selection() { return -1; }
     virtual void EnsureVisible(int) {}
     virtual void SetFullRowSelect(bool) {}
+    // Paints through an off-screen buffer, so a changing list does not flicker.
+    virtual void SetDoubleBuffered(bool) {}
+    // While held, changes are not drawn; releasing draws the whole list once. Hold it around a refill.
+    virtual void HoldRedraw(bool) {}
     // Icons from the program's resources, drawn at the given size; row images index this list.
     virtual void SetImageList(const std::vector<int>&, int) {}
     virtual int ImageCount() { return 0; }

@@ -119,6 +119,9 @@ int FakeControl::InsertRow(int row, std::u16string_view firstCell, int image) {
     std::vector<std::u16string> cells(columns.empty() ? 1 : columns.size());
     cells[0] = firstCell;
     rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), cells);
+    if (!redrawHeld) {
+        ++rowsInsertedWhileDrawn;
+    }
     rowImages.insert(rowImages.begin() + static_cast<std::ptrdiff_t>(at), image);
     if (selection >= static_cast<int>(at)) {
         ++selection;

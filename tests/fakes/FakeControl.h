@@ -51,6 +51,9 @@ public:
     std::vector<int> imageList;
     int imageSize = 0;
     bool fullRowSelect = false;
+    bool doubleBuffered = false;
+    bool redrawHeld = false;
+    int rowsInsertedWhileDrawn = 0; // rows a user would see appear one by one
     int rangeMin = 0;
     int rangeMax = 100;
     int pos = 0;
@@ -117,6 +120,8 @@ public:
     void DeleteAll() override;
     void EnsureVisible(int) override {}
     void SetFullRowSelect(bool value) override { fullRowSelect = value; }
+    void SetDoubleBuffered(bool value) override { doubleBuffered = value; }
+    void HoldRedraw(bool hold) override { redrawHeld = hold; }
     void SetImageList(const std::vector<int>& icons, int size) override;
     int ImageCount() override { return static_cast<int>(imageList.size()); }
     // Tab.

@@ -133,6 +133,8 @@ public:
     int Selection() override;
     void EnsureVisible(int row) override;
     void SetFullRowSelect(bool on) override;
+    void SetDoubleBuffered(bool on) override;
+    void HoldRedraw(bool hold) override;
     void SetImageList(const std::vector<int>& icons, int size) override;
     int ImageCount() override;
 };

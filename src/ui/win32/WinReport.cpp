@@ -135,6 +135,17 @@ void WinReport::SetFullRowSelect(bool on) {
     SendMessageW(m_hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, on ? LVS_EX_FULLROWSELECT : 0);
 }
 
+void WinReport::SetDoubleBuffered(bool on) {
+    SendMessageW(m_hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, on ? LVS_EX_DOUBLEBUFFER : 0);
+}
+
+void WinReport::HoldRedraw(bool hold) {
+    SendMessageW(m_hwnd, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+    if (!hold) {
+        RedrawWindow(m_hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
 void WinReport::SetImageList(const std::vector<int>& icons, int size) {
     HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(icons.size()), 0);
     for (int resource : icons) {

@@ -150,6 +150,10 @@ TEST_F(SurveyPage, ScanRunsUntilTheSurveyEndsWhileASecondScanIsIgnored) {
     EXPECT_EQ(recorder.calls, std::vector<std::string>{"refill"}) << "0x8065 reached the main window";
     EXPECT_EQ(traces.back(), u"\nCSiteSurveyDlg::OnWKSiteSurveyed(): GetNetWorkList g_dwNetworks item = 2, "
                              u"g_bBandMode = 2 (0=Auto, 1=5G, 2=2.4G)");
+    fakes::FakeControl& drawn = Page().control(IDC_LIST_SITESURVEY);
+    EXPECT_EQ(drawn.rowsInsertedWhileDrawn, 0) << "rows appeared one by one while the list was drawn";
+    EXPECT_FALSE(drawn.redrawHeld);
+    EXPECT_TRUE(drawn.doubleBuffered);
 }
 
 TEST_F(SurveyPage, SurveysTheServiceBeginsRadioOffAndRefusedStartsAllEndCleanly) {
