@@ -134,10 +134,16 @@ ui::Picture CHistogramCtrl::Picture() const {
     }
     // Oldest first, so that a newer piece covers the end of the one before it.
     int age = static_cast<int>(m_pieces.size()) - 1;
+    // A quiet interval (value 1) lands on the bottom coordinate itself, one row below the picture for a
+    // graph lower than its range: it is drawn on the last row, so that "no traffic" stays visible.
+    auto onPicture = [this](int y) { return std::clamp(y, 0, std::max(m_height - 1, 0)); };
     for (auto piece = m_pieces.rbegin(); piece != m_pieces.rend(); ++piece, --age) {
+        if (piece->from == NoLine() && piece->to == NoLine()) {
+            continue; // nothing measured yet
+        }
         int shift = age * kScrollStep;
-        picture.Line({m_width - kPieceStart - shift, piece->from}, {m_width - kPieceEnd - shift, piece->to},
-                     piece->color, piece->penWidth);
+        picture.Line({m_width - kPieceStart - shift, onPicture(piece->from)},
+                     {m_width - kPieceEnd - shift, onPicture(piece->to)}, piece->color, piece->penWidth);
     }
     return picture;
 }

@@ -120,6 +120,14 @@ TEST_F(HistogramCtrlTest, TheFirstPointStartsFlatAndOlderPiecesScrollLeft) {
     EXPECT_EQ(Newest().from.y, HeightFor(30));
 }
 
+TEST_F(HistogramCtrlTest, AQuietIntervalIsDrawnOnTheLastRowNotBelowThePicture) {
+    graph.AddValue(0); // stored as 1: its height, the bottom coordinate, is one row below the picture
+    graph.Step();
+    EXPECT_EQ(graph.CurrentHeight(), kHeight);
+    EXPECT_EQ(Newest().to.y, kHeight - 1);
+    EXPECT_EQ(Newest().from.y, kHeight - 1);
+}
+
 TEST_F(HistogramCtrlTest, TheGridPhaseMovesThreePixelsAStepAndTheVerticalLinesWithIt) {
     const int phases[] = {10, 7, 4, 1, 11, 8};
     EXPECT_EQ(graph.GridPhase(), 13);
