@@ -142,7 +142,8 @@ void WinReport::SetDoubleBuffered(bool on) {
 void WinReport::HoldRedraw(bool hold) {
     SendMessageW(m_hwnd, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
     if (!hold) {
-        RedrawWindow(m_hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        // No erase: the list paints its whole area itself, through its buffer when it has one.
+        RedrawWindow(m_hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 }
 

@@ -157,6 +157,15 @@ TEST(NetworkRules, EachKeySortsBothWaysAsTheExchangeDoes) {
         << "WEP as 0x40002; the two WEP rows end crossed";
 }
 
+TEST(NetworkRules, TheAddressSortsAsItsBytesPrintedWithTwoDigitsAtLeast) {
+    const uint8_t address[6] = {0, 5, 9, 10, 99, 200};
+    EXPECT_EQ(AddressSortText(address), u"00050910"
+                                        u"99200");
+    const uint8_t high[6] = {100, 255, 1, 0, 0, 0};
+    EXPECT_EQ(AddressSortText(high), u"10025501"
+                                     u"0000");
+}
+
 TEST(NetworkRules, ColumnTextsTakeTheirWidthOrTheDefaultAndTheScale) {
     EXPECT_EQ(ParseColumn(u"Name,145", 1, 1.0).caption, u"Name");
     EXPECT_EQ(ParseColumn(u"Name,145", 1, 1.0).width, 145);
