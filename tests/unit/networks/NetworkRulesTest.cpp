@@ -162,8 +162,8 @@ TEST(NetworkRules, TheAddressSortsAsItsBytesPrintedWithTwoDigitsAtLeast) {
     EXPECT_EQ(AddressSortText(address), u"00050910"
                                         u"99200");
     const uint8_t high[6] = {100, 255, 1, 0, 0, 0};
-    EXPECT_EQ(AddressSortText(high), u"10025501"
-                                     u"0000");
+    EXPECT_EQ(AddressSortText(high), u"100255"
+                                     u"01000000");
 }
 
 TEST(NetworkRules, ColumnTextsTakeTheirWidthOrTheDefaultAndTheScale) {
