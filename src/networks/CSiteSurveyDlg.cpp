@@ -26,6 +26,10 @@ constexpr uintptr_t kSlotRadio = 5;
 constexpr uintptr_t kSlotSurveyBegun = 6;
 constexpr uintptr_t kSlotSurveyed = 7;
 
+// The list's header, drawn by the program in the banner's colours.
+constexpr ui::Color kHeaderText = ui::Rgb(255, 255, 255);
+constexpr ui::Color kHeaderBack = ui::Rgb(28, 64, 122);
+
 // 802.1X networks: the program cannot connect to them.
 constexpr uint32_t kRadiusBits = kernel::kBssWpaRadius | kernel::kBssWpa2Radius;
 
@@ -45,6 +49,8 @@ bool CSiteSurveyDlg::OnInit() {
     ui::ReportControl& list = host().Report(IDC_LIST_SITESURVEY);
     list.SetFullRowSelect(true);
     list.SetDoubleBuffered(true);
+    // The program's own header, in the banner's colours.
+    list.SetHeaderColors(kHeaderText, kHeaderBack);
     list.SetImageList({IDI_SITESURVEY_ADHOC, IDI_SITESURVEY_ACCESS_POINT}, 16);
     host().Show(IDC_STATIC_SITESURVEY_GROUP_HELP, false);
     host().Show(IDC_STATIC_SITESURVEY_ADAPTER, false);

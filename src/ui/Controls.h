@@ -138,6 +138,9 @@ public:
     virtual void SetDoubleBuffered(bool) {}
     // While held, changes are not drawn; releasing draws the whole list once. Hold it around a refill.
     virtual void HoldRedraw(bool) {}
+    // The column header is drawn by the program in these colours: off-screen, copied in one piece, never
+    // erased first.
+    virtual void SetHeaderColors(Color, Color) {}
     // Icons from the program's resources, drawn at the given size; row images index this list.
     virtual void SetImageList(const std::vector<int>&, int) {}
     virtual int ImageCount() { return 0; }

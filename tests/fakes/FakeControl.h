@@ -53,6 +53,8 @@ public:
     bool fullRowSelect = false;
     bool doubleBuffered = false;
     bool redrawHeld = false;
+    ui::Color headerText = ui::kDefaultColor; // the program draws the header when set
+    ui::Color headerBack = ui::kDefaultColor;
     int rowsInsertedWhileDrawn = 0; // rows a user would see appear one by one
     int rangeMin = 0;
     int rangeMax = 100;
@@ -122,6 +124,10 @@ public:
     void SetFullRowSelect(bool value) override { fullRowSelect = value; }
     void SetDoubleBuffered(bool value) override { doubleBuffered = value; }
     void HoldRedraw(bool hold) override { redrawHeld = hold; }
+    void SetHeaderColors(ui::Color textColor, ui::Color backColor) override {
+        headerText = textColor;
+        headerBack = backColor;
+    }
     void SetImageList(const std::vector<int>& icons, int size) override;
     int ImageCount() override { return static_cast<int>(imageList.size()); }
     // Tab.

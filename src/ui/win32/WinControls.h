@@ -135,6 +135,7 @@ public:
     void SetFullRowSelect(bool on) override;
     void SetDoubleBuffered(bool on) override;
     void HoldRedraw(bool hold) override;
+    void SetHeaderColors(Color text, Color back) override;
     void SetImageList(const std::vector<int>& icons, int size) override;
     int ImageCount() override;
 };

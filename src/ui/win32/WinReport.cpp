@@ -9,6 +9,89 @@ namespace ui::win32 {
 
 using platform::win32::U;
 
+namespace {
+
+constexpr UINT_PTR kHeaderSubclass = 0x4B48;                   // this file's subclass of a list view's header
+constexpr wchar_t kHeaderColorsProperty[] = L"KtHeaderColors"; // the subclass's colours, on the header
+
+struct HeaderColors {
+    Color text;
+    Color back;
+};
+
+// Paints the header into a bitmap and copies it in one piece; the background is never erased first.
+void PaintHeader(HWND header, HDC target, const HeaderColors& colors) {
+    RECT client{};
+    GetClientRect(header, &client);
+    int width = client.right - client.left;
+    int height = client.bottom - client.top;
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    HDC memory = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    HBRUSH back = CreateSolidBrush(colors.back);
+    FillRect(memory, &client, back);
+    DeleteObject(back);
+    HGDIOBJ oldFont = SelectObject(memory, reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, colors.text);
+    HPEN line = CreatePen(PS_SOLID, 1, colors.text);
+    HGDIOBJ oldPen = SelectObject(memory, line);
+    int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT cell{};
+        SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&cell));
+        wchar_t text[256] = {};
+        HDITEMW item{};
+        item.mask = HDI_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 255;
+        SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        // A thin divider at the cell's right edge, leaving the top and bottom rows free.
+        MoveToEx(memory, cell.right - 1, cell.top + 3, nullptr);
+        LineTo(memory, cell.right - 1, cell.bottom - 3);
+        cell.left += 5;
+        cell.right -= 4;
+        DrawTextW(memory, text, -1, &cell,
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
+    SelectObject(memory, oldPen);
+    DeleteObject(line);
+    SelectObject(memory, oldFont);
+    BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+LRESULT CALLBACK OwnHeaderProc(HWND header, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR data) {
+    auto* colors = reinterpret_cast<HeaderColors*>(data);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(header, &paint);
+        PaintHeader(header, dc, *colors);
+        EndPaint(header, &paint);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(header, OwnHeaderProc, kHeaderSubclass);
+        RemovePropW(header, kHeaderColorsProperty);
+        delete colors;
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(header, message, wParam, lParam);
+}
+
+} // namespace
+
 int WinReport::ColumnCount() {
     HWND header = reinterpret_cast<HWND>(SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0));
     return header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
@@ -145,6 +228,25 @@ void WinReport::HoldRedraw(bool hold) {
         // No erase: the list paints its whole area itself, through its buffer when it has one.
         RedrawWindow(m_hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
+}
+
+void WinReport::SetHeaderColors(Color text, Color back) {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0));
+    if (header == nullptr) {
+        return;
+    }
+    // The colours live with the header window, which outlives any handle object made for the list.
+    if (auto* kept = static_cast<HeaderColors*>(GetPropW(header, kHeaderColorsProperty)); kept != nullptr) {
+        *kept = {text, back};
+    } else {
+        auto* colors = new HeaderColors{text, back};
+        if (!SetWindowSubclass(header, OwnHeaderProc, kHeaderSubclass, reinterpret_cast<DWORD_PTR>(colors))) {
+            delete colors;
+            return;
+        }
+        SetPropW(header, kHeaderColorsProperty, colors);
+    }
+    InvalidateRect(header, nullptr, FALSE);
 }
 
 void WinReport::SetImageList(const std::vector<int>& icons, int size) {

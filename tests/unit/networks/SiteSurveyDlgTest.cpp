@@ -154,6 +154,7 @@ TEST_F(SurveyPage, ScanRunsUntilTheSurveyEndsWhileASecondScanIsIgnored) {
     EXPECT_EQ(drawn.rowsInsertedWhileDrawn, 0) << "rows appeared one by one while the list was drawn";
     EXPECT_FALSE(drawn.redrawHeld);
     EXPECT_TRUE(drawn.doubleBuffered);
+    EXPECT_NE(drawn.headerBack, ui::kDefaultColor) << "the program draws its own header";
 }
 
 TEST_F(SurveyPage, SurveysTheServiceBeginsRadioOffAndRefusedStartsAllEndCleanly) {
