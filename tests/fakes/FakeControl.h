@@ -124,9 +124,9 @@ public:
     void SetFullRowSelect(bool value) override { fullRowSelect = value; }
     void SetDoubleBuffered(bool value) override { doubleBuffered = value; }
     void HoldRedraw(bool hold) override { redrawHeld = hold; }
-    void SetHeaderColors(ui::Color textColor, ui::Color backColor) override {
-        headerText = textColor;
-        headerBack = backColor;
+    void SetHeaderColors(ui::Color headerTextColor, ui::Color headerBackColor) override {
+        headerText = headerTextColor;
+        headerBack = headerBackColor;
     }
     void SetImageList(const std::vector<int>& icons, int size) override;
     int ImageCount() override { return static_cast<int>(imageList.size()); }
