@@ -12,12 +12,9 @@
 #include <string>
 
 #include "base/Encoding.h"
-#include "kernel/ConnectionBlock.h"
-#include "kernel/WirelessProfile.h"
-#include "profiles/KeyScramble.h"
-#include "profiles/ProfileCodec.h"
 #include "wine/DebuggedProgram.h"
 #include "wine/ProgramUnderTest.h"
+#include "wine/StoredProfiles.h"
 
 using namespace wineprogram;
 
@@ -29,48 +26,6 @@ constexpr int kStatusArea = 1013;
 constexpr UINT kTrayNotify = 0x80C9;
 constexpr UINT kTrayExit = 32773;
 constexpr UINT kTrayIconId = 1;
-
-void WriteValue(HKEY key, const wchar_t* name, const std::wstring& text) {
-    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
-void WriteValue(HKEY key, const wchar_t* name, DWORD number) {
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-}
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-// A WPA2 profile as the profile store writes it, below HKEY_LOCAL_MACHINE.
-void WriteWpa2Profile(const std::wstring& keyPath, const std::wstring& name, const std::wstring& network,
-                      const std::u16string& passphrase) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0,
-                              KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    uint32_t authentication = profiles::EncodeAuthentication(kernel::kSecurityWpa2PskAes);
-    WriteValue(key, L"ConfigurationName", name);
-    WriteValue(key, L"NetworkName", network);
-    WriteValue(key, L"NetworkConnectionType", *profiles::EncodeNetworkType(kernel::kNetworkInfrastructure));
-    WriteValue(key, L"WirelessMode", profiles::EncodeWirelessMode(kernel::kModeAll));
-    WriteValue(key, L"AdvancedAuthenticationType", authentication);
-    WriteValue(key, L"EncryptionAlg", profiles::EncodeCipher(kernel::kSecurityWpa2PskAes));
-    WriteValue(key, L"HexEntryPp", profiles::EncodeHexEntry(authentication, kernel::kKeyPskAscii));
-    WriteValue(key, L"Passphrase", Wide(profiles::ScrambleKeyText(passphrase)));
-    RegCloseKey(key);
-}
-
-void DeleteKeyTree(const std::wstring& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, &key) ==
-        ERROR_SUCCESS) {
-        RegDeleteTreeW(key, nullptr);
-        RegCloseKey(key);
-        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), KEY_WOW64_32KEY, 0);
-    }
-}
 
 // Whether the shell shows the window's icon: a change with nothing to change is refused for an icon
 // that is not there.

@@ -14,12 +14,9 @@
 #include <memory>
 #include <string>
 
-#include "kernel/ConnectionBlock.h"
-#include "kernel/WirelessProfile.h"
-#include "profiles/KeyScramble.h"
-#include "profiles/ProfileCodec.h"
 #include "wine/ProgramUnderTest.h"
 #include "wine/RemoteControls.h"
+#include "wine/StoredProfiles.h"
 #include "wine/networks_e2e/PngCapture.h"
 
 namespace networks_e2e {
@@ -43,45 +40,11 @@ inline std::string Narrow(const std::wstring& text) {
     return out;
 }
 
-inline void WriteValue(HKEY key, const wchar_t* name, const std::wstring& text) {
-    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
-inline void WriteValue(HKEY key, const wchar_t* name, DWORD number) {
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-}
-
-inline void DeleteKeyTree(const std::wstring& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, &key) ==
-        ERROR_SUCCESS) {
-        RegDeleteTreeW(key, nullptr);
-        RegCloseKey(key);
-        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), KEY_WOW64_32KEY, 0);
-    }
-}
-
 // The current profile as the profile store writes it: a WPA2 network of the given name, allowed only
 // the radio modes in `modeBits` (kernel::kMode* bits).
 inline void WriteCurrentProfile(const std::wstring& network, const std::u16string& passphrase,
                                 uint32_t modeBits) {
-    std::wstring path = std::wstring(kAppKey) + L"\\ProfileData";
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
-                              KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    uint32_t authentication = profiles::EncodeAuthentication(kernel::kSecurityWpa2PskAes);
-    std::u16string scrambled = profiles::ScrambleKeyText(passphrase);
-    WriteValue(key, L"ConfigurationName", network);
-    WriteValue(key, L"NetworkName", network);
-    WriteValue(key, L"NetworkConnectionType", *profiles::EncodeNetworkType(kernel::kNetworkInfrastructure));
-    WriteValue(key, L"WirelessMode", profiles::EncodeWirelessMode(modeBits));
-    WriteValue(key, L"AdvancedAuthenticationType", authentication);
-    WriteValue(key, L"EncryptionAlg", profiles::EncodeCipher(kernel::kSecurityWpa2PskAes));
-    WriteValue(key, L"HexEntryPp", profiles::EncodeHexEntry(authentication, kernel::kKeyPskAscii));
-    WriteValue(key, L"Passphrase", std::wstring(scrambled.begin(), scrambled.end()));
-    RegCloseKey(key);
+    WriteWpa2Profile(std::wstring(kAppKey) + L"\\ProfileData", network, network, passphrase, modeBits);
 }
 
 class UtilityUnderWine : public ::testing::Test {
