@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
@@ -176,5 +177,56 @@ private:
     PROCESS_INFORMATION m_info{};
     bool m_started = false;
 };
+
+// Runs this thread's messages until `done` or the deadline, which only guards against a hang.
+template <class F> bool PumpUntil(F done, int milliseconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+// A fresh temp folder named after `prefix` holding a private copy of these files of the install tree
+// (paths relative to it, such as "Language\\English\\English.lng"); a file that cannot be copied fails
+// the test.
+inline std::wstring CopyInstallTree(const std::wstring& prefix, std::initializer_list<const wchar_t*> files) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    std::wstring folder = std::wstring(temp) + prefix + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                          std::to_wstring(counter++) + L"\\";
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(folder), ignored); // left by an earlier run
+    std::filesystem::create_directories(std::filesystem::path(folder + L"Language\\English"), ignored);
+    for (const wchar_t* file : files) {
+        std::wstring name(file);
+        EXPECT_TRUE(CopyFileW((Dist() + name).c_str(), (folder + name).c_str(), FALSE))
+            << "copy of " << std::string(name.begin(), name.end());
+    }
+    return folder;
+}
+
+// The application values of a finished set-up in which the utility manages the adapter, with the
+// Internet notice on or off, and no profile hand-over or upgrade notice waiting.
+inline void WriteFinishedSetUp(bool internetNotice) {
+    DeleteAppValue(L"ChangeProfile");
+    DeleteAppValue(L"Upgread");
+    WriteAppValue(L"FirstRun", L"255");
+    WriteAppValue(L"SetupStatus", L"255");
+    WriteAppValue(L"AutoConfiguration", L"4");
+    WriteAppValue(L"ShowInternet", internetNotice ? L"1" : L"0");
+    WriteAppValue(L"ShowInternetMsgBox", internetNotice ? L"1" : L"0");
+    WriteAppValue(L"CountryDomain", L"1");
+    WriteAppValue(L"VIDPID", L"VID_1234&PID_9999");
+}
 
 } // namespace wineprogram

@@ -18,24 +18,9 @@
 #include "ui/win32/DialogWindow.h"
 #include "wine/ProgramUnderTest.h"
 
-namespace {
+using wineprogram::PumpUntil;
 
-// Runs the window's messages until `done` or the deadline, which only guards against a hang.
-template <class F> bool PumpUntil(F done, int milliseconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-}
+namespace {
 
 void Capture(HWND window, const std::wstring& name) {
     std::wstring shots = wineprogram::Env(L"KT_SCREENSHOT_DIR");

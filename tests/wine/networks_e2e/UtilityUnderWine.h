@@ -51,21 +51,12 @@ class UtilityUnderWine : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(Dist().empty()) << "KT_DIST_DIR is not set";
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        static int counter = 0;
-        m_folder = std::wstring(temp) + L"kt_nets_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                   std::to_wstring(counter++) + L"\\";
-        std::error_code ignored;
-        std::filesystem::remove_all(std::filesystem::path(m_folder), ignored);
-        CreateDirectoryW(m_folder.c_str(), nullptr);
-        CreateDirectoryW((m_folder + L"Language").c_str(), nullptr);
-        CreateDirectoryW((m_folder + L"Language\\English").c_str(), nullptr);
-        for (const wchar_t* file :
-             {L"KTVA7700v2.exe", L"Skyvane.dll", L"Product.ini", L"ConnectToInternet.WAV",
-              L"Language\\English\\English.lng", L"Language\\English\\settings.rtf",
-              L"Language\\English\\networks.rtf", L"Language\\English\\statistics.rtf"}) {
-            ASSERT_TRUE(CopyFileW((Dist() + file).c_str(), (m_folder + file).c_str(), FALSE)) << Narrow(file);
+        m_folder = CopyInstallTree(
+            L"kt_nets_", {L"KTVA7700v2.exe", L"Skyvane.dll", L"Product.ini", L"ConnectToInternet.WAV",
+                          L"Language\\English\\English.lng", L"Language\\English\\settings.rtf",
+                          L"Language\\English\\networks.rtf", L"Language\\English\\statistics.rtf"});
+        if (HasFailure()) {
+            return;
         }
         m_pipe = L"\\\\.\\pipe\\KtNetworksTest" + std::to_wstring(GetCurrentProcessId());
         m_log = m_folder + L"calls.log";
@@ -73,16 +64,7 @@ protected:
         SetEnvironmentVariableW(L"SKYVANE_LOG_FILE", m_log.c_str());
         UseDefaultWorld();
 
-        for (const wchar_t* name : {L"ChangeProfile", L"Upgread"}) {
-            DeleteAppValue(name);
-        }
-        WriteAppValue(L"FirstRun", L"255");
-        WriteAppValue(L"SetupStatus", L"255");
-        WriteAppValue(L"AutoConfiguration", L"4");
-        WriteAppValue(L"ShowInternet", L"0");
-        WriteAppValue(L"ShowInternetMsgBox", L"0");
-        WriteAppValue(L"CountryDomain", L"1");
-        WriteAppValue(L"VIDPID", L"VID_1234&PID_9999");
+        WriteFinishedSetUp(false);
         DeleteKeyTree(std::wstring(kAppKey) + L"\\ProfileData");
         DeleteKeyTree(L"SOFTWARE\\Orvelin\\CustomParams\\Profiles");
         // Every test starts connected to the default world's HomeNet unless it stores another profile.
