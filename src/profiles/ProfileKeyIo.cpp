@@ -72,15 +72,18 @@ private:
     bool m_ok = true;
 };
 
-bool FivePowerLevels(kernel::IWirelessKernel* service) {
-    kernel::AdapterConfig config{};
-    if (service != nullptr) {
-        service->GetAdapterConfig(&config);
-    }
-    return kernel::HasFivePowerLevels(config);
-}
-
 } // namespace
+
+bool FivePowerLevels() {
+    std::lock_guard lock(ProfileStoreMutex());
+    detail::StoreContext& context = Context();
+    if (!context.fivePowerLevels && context.kernel != nullptr) {
+        kernel::AdapterConfig config{};
+        context.kernel->GetAdapterConfig(&config);
+        context.fivePowerLevels = kernel::HasFivePowerLevels(config);
+    }
+    return context.fivePowerLevels.value_or(false);
+}
 
 int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record) {
     std::lock_guard lock(ProfileStoreMutex());
@@ -144,7 +147,7 @@ int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record) {
         }
     }
 
-    block.transmitPower = DecodeTransmitPower(reader.Number(value::kTpc), FivePowerLevels(service));
+    block.transmitPower = DecodeTransmitPower(reader.Number(value::kTpc), FivePowerLevels());
     block.preamble = DecodePreamble(reader.Number(value::kShortPreamble));
     if (auto frag = reader.Number(value::kFragThreshold)) {
         block.FragThreshold = static_cast<uint16_t>(*frag);
@@ -189,7 +192,7 @@ int WriteProfile(std::u16string_view keyPath, const kernel::WirelessProfile& rec
     for (int k = 0; k < 4; ++k) {
         writer.Text(SharedKeyValueName(k), wep ? ScrambleKeyText(base::FieldText(block.wepKeys[k])) : u"");
     }
-    if (auto level = EncodeTransmitPower(block.transmitPower, FivePowerLevels(service))) {
+    if (auto level = EncodeTransmitPower(block.transmitPower, FivePowerLevels())) {
         writer.Number(value::kTpc, *level);
     }
     if (auto preamble = EncodePreamble(block.preamble)) {

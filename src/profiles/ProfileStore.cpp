@@ -176,6 +176,7 @@ void ConfigureProfileStore(const ProfileStoreConfig& config) {
     context.defaultName = config.defaultName;
     context.anyNetworkName = config.anyNetworkName;
     context.alternateDefaultName = config.alternateDefaultName;
+    context.fivePowerLevels.reset();
 }
 
 void SetDefaultProfileNames(std::u16string defaultName, std::u16string anyNetworkName,

@@ -59,6 +59,12 @@ void SetDefaultProfileNames(std::u16string defaultName, std::u16string anyNetwor
 std::u16string DefaultProfileName();
 std::u16string AnyNetworkName();
 
+// The adapter's transmit-power scale: true for five levels, false for four. The adapter configuration's
+// first member says so, but the same member also tells whether the adapter is associated, so it is read
+// once per session (the first time it is asked after the store is configured): every profile read and
+// written in the session, and the advanced dialog, then use one scale.
+bool FivePowerLevels();
+
 // Drops the configuration and clears the table and the current profile (tests).
 void ResetProfileStore();
 

@@ -2,6 +2,7 @@
 // ProfileStoreMutex().
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "kernel/IWirelessKernel.h"
@@ -16,6 +17,7 @@ struct StoreContext {
     std::u16string defaultName = u"Default";
     std::u16string anyNetworkName = u"Any (First available network)";
     std::u16string alternateDefaultName;
+    std::optional<bool> fivePowerLevels; // read once per session, see FivePowerLevels()
 };
 
 StoreContext& Context();

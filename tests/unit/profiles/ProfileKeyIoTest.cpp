@@ -162,7 +162,8 @@ TEST_F(ProfileKeyIo, TransmitPowerFollowsTheAdapterScale) {
     m_kernel.adapterConfig.associated = 0; // four levels: 0x20 is level 2
     WriteProfile(m_key, p);
     EXPECT_EQ(StoredNumber(m_key, u"tpc"), 2u);
-    m_kernel.adapterConfig.associated = 1; // five levels: level 2 is 0x04
+    m_kernel.adapterConfig.associated = 1; // five levels (a new session): level 2 is 0x04
+    Configure();
     WirelessProfile back{};
     ReadProfile(m_key, back);
     EXPECT_EQ(back.block.transmitPower, 0x04);
@@ -178,6 +179,22 @@ TEST_F(ProfileKeyIo, TransmitPowerFollowsTheAdapterScale) {
         EXPECT_NE(name, u"tpc");
         EXPECT_NE(name, u"shortPreamble");
     }
+}
+
+// The member that gives the scale also says whether the adapter is associated: a profile read while
+// associated and saved while idle keeps its level.
+TEST_F(ProfileKeyIo, PowerScaleIsReadOncePerSession) {
+    WirelessProfile p = Record(u"Home");
+    p.block.transmitPower = 0x20;
+    m_kernel.adapterConfig.associated = 1; // five levels: 0x20 is level 1 (75%)
+    WriteProfile(m_key, p);
+    ASSERT_EQ(StoredNumber(m_key, u"tpc"), 1u);
+    WirelessProfile back{};
+    ReadProfile(m_key, back);
+    m_kernel.adapterConfig.associated = 0; // the link dropped
+    EXPECT_TRUE(FivePowerLevels());
+    WriteProfile(m_key, back);
+    EXPECT_EQ(StoredNumber(m_key, u"tpc"), 1u);
 }
 
 TEST_F(ProfileKeyIo, MissingKeyReadsAsTheDefaultProfile) {

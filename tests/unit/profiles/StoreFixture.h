@@ -17,7 +17,9 @@ inline constexpr std::u16string_view kAppKey = u"Software\\Orvelin\\KTVA7700v2";
 
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Configure(); }
+    // A new session: the store forgets what it read from the adapter.
+    void Configure() {
         ProfileStoreConfig config;
         config.kernel = &m_kernel;
         config.registry = &m_registry;
