@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "profiles/ProfilesEqual.h"
+TEST(SettingsPlaceholder, Builds) { SUCCEED(); }
