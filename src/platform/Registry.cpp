@@ -43,13 +43,7 @@ std::u16string RegDataToString(const std::vector<uint8_t>& data) {
     return text;
 }
 
-long Registry::ReadString(uint32_t root, std::u16string_view key, std::u16string_view name,
-                          std::u16string& out, size_t maxUnits) {
-    RegValue value;
-    long rc = ReadValue(root, key, name, value);
-    if (rc != kErrorSuccess) {
-        return rc;
-    }
+long DecodeStringValue(const RegValue& value, std::u16string& out, size_t maxUnits) {
     if (value.type != kRegSz && value.type != kRegExpandSz) {
         return kErrorInvalidParameter;
     }
@@ -60,18 +54,26 @@ long Registry::ReadString(uint32_t root, std::u16string_view key, std::u16string
     return kErrorSuccess;
 }
 
-long Registry::ReadDword(uint32_t root, std::u16string_view key, std::u16string_view name, uint32_t& out) {
-    RegValue value;
-    long rc = ReadValue(root, key, name, value);
-    if (rc != kErrorSuccess) {
-        return rc;
-    }
+long DecodeDwordValue(const RegValue& value, uint32_t& out) {
     if (value.type != kRegDword || value.data.size() != 4) {
         return kErrorInvalidParameter;
     }
     out = uint32_t{value.data[0]} | (uint32_t{value.data[1]} << 8) | (uint32_t{value.data[2]} << 16) |
           (uint32_t{value.data[3]} << 24);
     return kErrorSuccess;
+}
+
+long Registry::ReadString(uint32_t root, std::u16string_view key, std::u16string_view name,
+                          std::u16string& out, size_t maxUnits) {
+    RegValue value;
+    long rc = ReadValue(root, key, name, value);
+    return rc == kErrorSuccess ? DecodeStringValue(value, out, maxUnits) : rc;
+}
+
+long Registry::ReadDword(uint32_t root, std::u16string_view key, std::u16string_view name, uint32_t& out) {
+    RegValue value;
+    long rc = ReadValue(root, key, name, value);
+    return rc == kErrorSuccess ? DecodeDwordValue(value, out) : rc;
 }
 
 long Registry::WriteString(uint32_t root, std::u16string_view key, std::u16string_view name,

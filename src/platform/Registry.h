@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -39,6 +40,9 @@ struct RegValue {
     static RegValue Binary(std::vector<uint8_t> bytes);
 };
 
+// The values of one key as (name, value) pairs.
+using RegValues = std::vector<std::pair<std::u16string, RegValue>>;
+
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -49,6 +53,12 @@ public:
     virtual long EnumSubKey(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name) = 0;
     virtual long EnumValue(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name,
                            RegValue* value) = 0;
+    // Every subkey name, or every value with its data, of one key through a single open of the key, in
+    // the order of the calls above. Opening a key is a trip to the registry's server each time: a caller
+    // that wants a whole key asks for it here instead of value by value. On a failure part-way `out`
+    // keeps what was read before it and the failure is returned; kErrorSuccess means the whole key.
+    virtual long EnumSubKeys(uint32_t root, std::u16string_view key, std::vector<std::u16string>& out) = 0;
+    virtual long ReadValues(uint32_t root, std::u16string_view key, RegValues& out) = 0;
     // Writing creates the key and its missing parents.
     virtual long WriteValue(uint32_t root, std::u16string_view key, std::u16string_view name,
                             const RegValue& value) = 0;
@@ -71,5 +81,10 @@ public:
 
 // Decodes the text of REG_SZ / REG_EXPAND_SZ data: little-endian units up to the first zero unit.
 std::u16string RegDataToString(const std::vector<uint8_t>& data);
+
+// The typed-read rules of ReadString / ReadDword applied to a value already read (from ReadValues):
+// kErrorInvalidParameter for a value of another type, `out` then untouched.
+long DecodeStringValue(const RegValue& value, std::u16string& out, size_t maxUnits = 255);
+long DecodeDwordValue(const RegValue& value, uint32_t& out);
 
 } // namespace platform

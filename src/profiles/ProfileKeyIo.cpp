@@ -1,9 +1,12 @@
-// ReadProfile / WriteProfile: one record <-> one registry key, value by value.
+// ReadProfile / WriteProfile: one record <-> one registry key. A key is read whole, with one open, and
+// decoded value by value; it is written value by value through the service.
 #include <optional>
 
+#include "base/CaseFold.h"
 #include "base/Text.h"
 #include "profiles/KeyScramble.h"
 #include "profiles/ProfileCodec.h"
+#include "profiles/ProfileKeyRead.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/StoreContext.h"
 
@@ -12,33 +15,48 @@ namespace {
 
 using detail::Context;
 
+// The values of one key, read with a single open of the key and then looked up by name.
 class KeyReader {
 public:
-    KeyReader(platform::Registry* registry, std::u16string_view keyPath)
-        : m_registry(registry), m_key(keyPath) {}
+    KeyReader(platform::Registry* registry, std::u16string_view keyPath) {
+        // A key that cannot be opened, or fails part-way, gives what it gave; the rest reads as absent.
+        if (registry != nullptr) {
+            registry->ReadValues(platform::kHkeyLocalMachine, keyPath, m_values);
+        }
+    }
 
-    // Missing, unreadable and wrongly typed values all read as absent.
-    std::optional<std::u16string> Text(std::u16string_view name) {
+    // Missing, unreadable and wrongly typed values all read as absent; texts are cut as registry
+    // string reads cut them.
+    std::optional<std::u16string> Text(std::u16string_view name) const {
         std::u16string text;
-        if (m_registry == nullptr || m_registry->ReadString(platform::kHkeyLocalMachine, m_key, name, text) !=
-                                         platform::kErrorSuccess) {
+        const platform::RegValue* value = Find(name);
+        if (value == nullptr || platform::DecodeStringValue(*value, text) != platform::kErrorSuccess) {
             return std::nullopt;
         }
         return text;
     }
 
-    std::optional<uint32_t> Number(std::u16string_view name) {
+    std::optional<uint32_t> Number(std::u16string_view name) const {
         uint32_t number = 0;
-        if (m_registry == nullptr || m_registry->ReadDword(platform::kHkeyLocalMachine, m_key, name,
-                                                           number) != platform::kErrorSuccess) {
+        const platform::RegValue* value = Find(name);
+        if (value == nullptr || platform::DecodeDwordValue(*value, number) != platform::kErrorSuccess) {
             return std::nullopt;
         }
         return number;
     }
 
 private:
-    platform::Registry* m_registry;
-    std::u16string_view m_key;
+    // Value names are the registry's, which ignores letter case.
+    const platform::RegValue* Find(std::u16string_view name) const {
+        for (const auto& [valueName, value] : m_values) {
+            if (base::EqualsNoCase(valueName, name)) {
+                return &value;
+            }
+        }
+        return nullptr;
+    }
+
+    platform::RegValues m_values;
 };
 
 // Collects the service's answers: one failed write fails the whole profile.
@@ -85,12 +103,14 @@ bool FivePowerLevels() {
     return context.fivePowerLevels.value_or(false);
 }
 
-int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record) {
+namespace detail {
+
+kernel::WirelessProfile UnreadProfile() {
     std::lock_guard lock(ProfileStoreMutex());
-    const detail::StoreContext& context = Context();
+    const StoreContext& context = Context();
     kernel::IWirelessKernel* service = context.kernel;
 
-    record = kernel::WirelessProfile{};
+    kernel::WirelessProfile record{};
     kernel::AdapterConfig config{};
     if (service != nullptr) {
         service->GetAdapterConfig(&config);
@@ -105,8 +125,13 @@ int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record) {
     block.band = kernel::KWL_FLAG_BAND_2_4G;
     block.securityFlags = kernel::kSecurityNone;
     block.transmitPower = kernel::kTransmitPowerFull;
+    return record;
+}
 
-    KeyReader reader(context.registry, keyPath);
+void ReadProfileValues(std::u16string_view keyPath, kernel::WirelessProfile& record) {
+    std::lock_guard lock(ProfileStoreMutex());
+    kernel::ConnectionBlock& block = record.block;
+    const KeyReader reader(Context().registry, keyPath);
     if (auto name = reader.Text(value::kConfigurationName)) {
         base::CopyToField(record.ConfigurationName, *name);
     }
@@ -155,6 +180,14 @@ int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record) {
     if (auto rts = reader.Number(value::kRtsThreshold)) {
         block.RTSThreshold = static_cast<uint16_t>(*rts);
     }
+}
+
+} // namespace detail
+
+int ReadProfile(std::u16string_view keyPath, kernel::WirelessProfile& record) {
+    std::lock_guard lock(ProfileStoreMutex());
+    record = detail::UnreadProfile();
+    detail::ReadProfileValues(keyPath, record);
     return 1;
 }
 

@@ -11,6 +11,7 @@
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "profiles/ProfileCodec.h"
+#include "profiles/ProfileKeyRead.h"
 #include "profiles/StoreContext.h"
 
 namespace profiles {
@@ -39,10 +40,6 @@ namespace {
 using detail::Context;
 using detail::ProfileKeyPath;
 
-// The list key holds at most 100 order values; deleting them one by one can therefore never need
-// more rounds than this unless the service keeps failing, which must not hang the program.
-constexpr uint32_t kMaxDeleteRounds = 4096;
-
 std::u16string g_currentName;
 
 std::u16string_view NameOf(const kernel::WirelessProfile& record) {
@@ -61,20 +58,12 @@ std::u16string CurrentProfileKey() {
     return Context().appKey + u"\\" + std::u16string(kCurrentProfileSubKey);
 }
 
-// Subkey names of the list key in enumeration order, up to `limit`.
-std::vector<std::u16string> ProfileSubKeys(size_t limit) {
+// Subkey names of the list key in enumeration order. The list key and its values are each read whole
+// with one open of the key: every open is a trip to the registry's server.
+std::vector<std::u16string> ProfileSubKeys() {
     std::vector<std::u16string> names;
-    platform::Registry* registry = Reads();
-    if (registry == nullptr) {
-        return names;
-    }
-    for (uint32_t index = 0; names.size() < limit; ++index) {
-        std::u16string name;
-        if (registry->EnumSubKey(platform::kHkeyLocalMachine, kProfileListKey, index, name) !=
-            platform::kErrorSuccess) {
-            break;
-        }
-        names.push_back(std::move(name));
+    if (platform::Registry* registry = Reads()) {
+        registry->EnumSubKeys(platform::kHkeyLocalMachine, kProfileListKey, names);
     }
     return names;
 }
@@ -84,26 +73,27 @@ struct OrderValue {
     std::optional<std::u16string> profile; // absent when the value is not a string
 };
 
-std::optional<OrderValue> EnumOrderValue(uint32_t index) {
+// The values of the list key in enumeration order.
+std::vector<OrderValue> ReadOrderValues() {
+    std::vector<OrderValue> entries;
     platform::Registry* registry = Reads();
     if (registry == nullptr) {
-        return std::nullopt;
+        return entries;
     }
-    OrderValue entry;
-    platform::RegValue data;
-    if (registry->EnumValue(platform::kHkeyLocalMachine, kProfileListKey, index, entry.name, &data) !=
-        platform::kErrorSuccess) {
-        return std::nullopt;
-    }
-    if (data.type == platform::kRegSz || data.type == platform::kRegExpandSz) {
-        std::u16string text = platform::RegDataToString(data.data);
-        // Registry reads take at most 255 characters; a longer name is no profile name of this store.
-        if (text.size() > 255) {
-            text.resize(255);
+    platform::RegValues values;
+    registry->ReadValues(platform::kHkeyLocalMachine, kProfileListKey, values);
+    for (auto& [name, data] : values) {
+        OrderValue entry;
+        entry.name = std::move(name);
+        // Registry string reads take at most 255 characters; a longer name is no profile name of this
+        // store.
+        std::u16string text;
+        if (platform::DecodeStringValue(data, text, 255) == platform::kErrorSuccess) {
+            entry.profile = std::move(text);
         }
-        entry.profile = std::move(text);
+        entries.push_back(std::move(entry));
     }
-    return entry;
+    return entries;
 }
 
 bool DeleteOrderValue(std::u16string_view valueName) {
@@ -212,43 +202,32 @@ int LoadProfileTable(int useAlternateDefault) {
 
     // A store changed outside the program may hold more subkeys than the table has slots; the first
     // 128 in enumeration order are the ones shown.
-    std::vector<std::u16string> keys = ProfileSubKeys(SIZE_MAX);
+    std::vector<std::u16string> keys = ProfileSubKeys();
     std::vector<kernel::WirelessProfile> loaded(std::min(keys.size(), kProfileSlots));
-    for (size_t i = 0; i < loaded.size(); ++i) {
-        ReadProfile(ProfileKeyPath(keys[i]), loaded[i]);
+    if (!loaded.empty()) {
+        // Every profile starts from the same defaults, asked of the service once for the whole load.
+        const kernel::WirelessProfile unread = detail::UnreadProfile();
+        for (size_t i = 0; i < loaded.size(); ++i) {
+            loaded[i] = unread;
+            detail::ReadProfileValues(ProfileKeyPath(keys[i]), loaded[i]);
+        }
     }
 
     // Order values give the priorities; one whose profile is gone is stale and removed. A profile the
-    // table had no room for is not gone: its value stays. A value the service refuses to delete is
-    // stepped over, so a failing service cannot stall the load.
-    uint32_t index = 0;
-    for (uint32_t round = 0; round < kMaxDeleteRounds; ++round) {
-        std::optional<OrderValue> entry = EnumOrderValue(index);
-        if (!entry) {
-            break;
-        }
+    // table had no room for is not gone: its value stays. A value the service refuses to delete stays
+    // too, and the load goes on with the next.
+    for (const OrderValue& entry : ReadOrderValues()) {
         auto owner = std::find_if(loaded.begin(), loaded.end(), [&](const kernel::WirelessProfile& p) {
-            return entry->profile && NameOf(p) == *entry->profile;
+            return entry.profile && NameOf(p) == *entry.profile;
         });
         if (owner != loaded.end()) {
-            owner->priority = static_cast<uint32_t>(base::ParseInt(entry->name));
-            ++index;
+            owner->priority = static_cast<uint32_t>(base::ParseInt(entry.name));
             continue;
         }
-        bool unread = entry->profile && std::find(keys.begin() + static_cast<std::ptrdiff_t>(loaded.size()),
-                                                  keys.end(), *entry->profile) != keys.end();
-        if (unread) {
-            ++index;
-            continue;
-        }
-        if (!DeleteOrderValue(entry->name)) {
-            base::Trace(u"Profiles: the stale order value " + entry->name + u" could not be deleted");
-            ++index;
-            continue;
-        }
-        std::optional<OrderValue> next = EnumOrderValue(index);
-        if (next && base::EqualsAsciiNoCase(next->name, entry->name)) {
-            ++index;
+        bool unread = entry.profile && std::find(keys.begin() + static_cast<std::ptrdiff_t>(loaded.size()),
+                                                 keys.end(), *entry.profile) != keys.end();
+        if (!unread && !DeleteOrderValue(entry.name)) {
+            base::Trace(u"Profiles: the stale order value " + entry.name + u" could not be deleted");
         }
     }
 
@@ -284,13 +263,9 @@ int CountProfiles() {
     if (registry == nullptr) {
         return 0;
     }
-    int count = 0;
-    std::u16string name;
-    while (registry->EnumValue(platform::kHkeyLocalMachine, kProfileListKey, static_cast<uint32_t>(count),
-                               name, nullptr) == platform::kErrorSuccess) {
-        ++count;
-    }
-    return count;
+    platform::RegValues values;
+    registry->ReadValues(platform::kHkeyLocalMachine, kProfileListKey, values);
+    return static_cast<int>(values.size());
 }
 
 uint32_t NextProfileNumber() {
@@ -304,11 +279,10 @@ uint32_t NextProfileNumber() {
     // come back in another order from handing out a number that is taken, which would overwrite another
     // profile's order value.
     std::optional<uint32_t> highest;
-    std::u16string name;
-    for (uint32_t index = 0; registry->EnumValue(platform::kHkeyLocalMachine, kProfileListKey, index, name,
-                                                 nullptr) == platform::kErrorSuccess;
-         ++index) {
-        uint32_t number = static_cast<uint32_t>(base::ParseInt(name));
+    platform::RegValues values;
+    registry->ReadValues(platform::kHkeyLocalMachine, kProfileListKey, values);
+    for (const auto& value : values) {
+        uint32_t number = static_cast<uint32_t>(base::ParseInt(value.first));
         highest = highest ? std::max(*highest, number) : number;
     }
     return highest ? *highest + 1 : 0;
@@ -331,7 +305,7 @@ int AddProfile(kernel::WirelessProfile& record) {
     // case here is the registry's, every letter's: a failed write must never clean up "Äpfel" because
     // "äpfel" was being added.
     bool sameKeyExists = false;
-    for (const std::u16string& key : ProfileSubKeys(SIZE_MAX)) {
+    for (const std::u16string& key : ProfileSubKeys()) {
         if (key == name) {
             return kAddExists;
         }
@@ -353,7 +327,7 @@ int AddProfile(kernel::WirelessProfile& record) {
 int UpdateProfile(const kernel::WirelessProfile& record) {
     std::lock_guard lock(ProfileStoreMutex());
     std::u16string_view name = NameOf(record);
-    for (const std::u16string& key : ProfileSubKeys(SIZE_MAX)) {
+    for (const std::u16string& key : ProfileSubKeys()) {
         if (key == name) {
             return WriteProfile(ProfileKeyPath(key), record) == 1 ? kUpdateWritten : kUpdateWriteFailed;
         }
@@ -364,7 +338,7 @@ int UpdateProfile(const kernel::WirelessProfile& record) {
 bool DeleteProfile(std::u16string_view name) {
     std::lock_guard lock(ProfileStoreMutex());
     std::optional<std::u16string> match;
-    for (const std::u16string& key : ProfileSubKeys(SIZE_MAX)) {
+    for (const std::u16string& key : ProfileSubKeys()) {
         if (base::EqualsAsciiNoCase(key, name)) {
             match = key;
             break;
@@ -377,13 +351,9 @@ bool DeleteProfile(std::u16string_view name) {
         // The profile is still there; its order value stays with it so it keeps its place.
         return false;
     }
-    for (uint32_t index = 0;; ++index) {
-        std::optional<OrderValue> entry = EnumOrderValue(index);
-        if (!entry) {
-            break;
-        }
-        if (entry->profile && base::EqualsAsciiNoCase(*entry->profile, name)) {
-            DeleteOrderValue(entry->name);
+    for (const OrderValue& entry : ReadOrderValues()) {
+        if (entry.profile && base::EqualsAsciiNoCase(*entry.profile, name)) {
+            DeleteOrderValue(entry.name);
             break;
         }
     }
@@ -392,15 +362,10 @@ bool DeleteProfile(std::u16string_view name) {
 
 void RewriteProfileOrder(int count) {
     std::lock_guard lock(ProfileStoreMutex());
-    // Remove every value of the list key. Stop when the service leaves one in place, rather than
-    // asking it forever.
-    for (uint32_t round = 0; round < kMaxDeleteRounds; ++round) {
-        std::optional<OrderValue> first = EnumOrderValue(0);
-        if (!first || !DeleteOrderValue(first->name)) {
-            break;
-        }
-        std::optional<OrderValue> again = EnumOrderValue(0);
-        if (again && base::EqualsAsciiNoCase(again->name, first->name)) {
+    // Remove every value of the list key, as read once: a service that refuses a delete or leaves the
+    // value in place cannot keep this asking forever. After a refusal the rest is not asked for either.
+    for (const OrderValue& entry : ReadOrderValues()) {
+        if (!DeleteOrderValue(entry.name)) {
             break;
         }
     }

@@ -78,15 +78,24 @@ long FakeRegistry::WriteFailure(uint32_t root, std::u16string_view path) const {
     return platform::kErrorSuccess;
 }
 
+FakeRegistry::Key* FakeRegistry::OpenForRead(uint32_t root, std::u16string_view path, long& rc) {
+    ++keyOpens[std::u16string(path)];
+    if (ReadDenied(root, path)) {
+        rc = platform::kErrorAccessDenied;
+        return nullptr;
+    }
+    Key* key = Find(root, path);
+    rc = key != nullptr ? platform::kErrorSuccess : platform::kErrorFileNotFound;
+    return key;
+}
+
 long FakeRegistry::ReadValue(uint32_t root, std::u16string_view key, std::u16string_view name,
                              platform::RegValue& out) {
     ++readCount;
-    if (ReadDenied(root, key)) {
-        return platform::kErrorAccessDenied;
-    }
-    Key* k = Find(root, key);
+    long rc = platform::kErrorSuccess;
+    Key* k = OpenForRead(root, key, rc);
     if (k == nullptr) {
-        return platform::kErrorFileNotFound;
+        return rc;
     }
     for (const auto& [n, v] : k->values) {
         if (base::EqualsNoCase(n, name)) {
@@ -98,12 +107,10 @@ long FakeRegistry::ReadValue(uint32_t root, std::u16string_view key, std::u16str
 }
 
 long FakeRegistry::EnumSubKey(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name) {
-    if (ReadDenied(root, key)) {
-        return platform::kErrorAccessDenied;
-    }
-    Key* k = Find(root, key);
+    long rc = platform::kErrorSuccess;
+    Key* k = OpenForRead(root, key, rc);
     if (k == nullptr) {
-        return platform::kErrorFileNotFound;
+        return rc;
     }
     if (index >= k->children.size()) {
         return platform::kErrorNoMoreItems;
@@ -116,12 +123,10 @@ long FakeRegistry::EnumSubKey(uint32_t root, std::u16string_view key, uint32_t i
 
 long FakeRegistry::EnumValue(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name,
                              platform::RegValue* value) {
-    if (ReadDenied(root, key)) {
-        return platform::kErrorAccessDenied;
-    }
-    Key* k = Find(root, key);
+    long rc = platform::kErrorSuccess;
+    Key* k = OpenForRead(root, key, rc);
     if (k == nullptr) {
-        return platform::kErrorFileNotFound;
+        return rc;
     }
     if (index >= k->values.size()) {
         return platform::kErrorNoMoreItems;
@@ -130,6 +135,30 @@ long FakeRegistry::EnumValue(uint32_t root, std::u16string_view key, uint32_t in
     if (value != nullptr) {
         *value = k->values[index].second;
     }
+    return platform::kErrorSuccess;
+}
+
+long FakeRegistry::EnumSubKeys(uint32_t root, std::u16string_view key, std::vector<std::u16string>& out) {
+    out.clear();
+    long rc = platform::kErrorSuccess;
+    Key* k = OpenForRead(root, key, rc);
+    if (k == nullptr) {
+        return rc;
+    }
+    for (const auto& child : k->children) {
+        out.push_back(child.second->name);
+    }
+    return platform::kErrorSuccess;
+}
+
+long FakeRegistry::ReadValues(uint32_t root, std::u16string_view key, platform::RegValues& out) {
+    out.clear();
+    long rc = platform::kErrorSuccess;
+    Key* k = OpenForRead(root, key, rc);
+    if (k == nullptr) {
+        return rc;
+    }
+    out = k->values;
     return platform::kErrorSuccess;
 }
 
@@ -196,6 +225,7 @@ long FakeRegistry::DeleteKeyTree(uint32_t root, std::u16string_view key) {
 }
 
 bool FakeRegistry::KeyExists(uint32_t root, std::u16string_view key) {
+    ++keyOpens[std::u16string(key)];
     return Find(root, key) != nullptr;
 }
 

@@ -1,5 +1,6 @@
 // In-memory registry. Subkeys enumerate in case-insensitive name order and values in creation order, as
-// the platform does; names compare without regard to case. Failures can be injected per key.
+// the platform does; names compare without regard to case. Failures can be injected per key, and the
+// reads that open a key are counted.
 #pragma once
 
 #include <map>
@@ -19,6 +20,8 @@ public:
     long EnumSubKey(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name) override;
     long EnumValue(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name,
                    platform::RegValue* value) override;
+    long EnumSubKeys(uint32_t root, std::u16string_view key, std::vector<std::u16string>& out) override;
+    long ReadValues(uint32_t root, std::u16string_view key, platform::RegValues& out) override;
     long WriteValue(uint32_t root, std::u16string_view key, std::u16string_view name,
                     const platform::RegValue& value) override;
     long CreateKey(uint32_t root, std::u16string_view key) override;
@@ -34,6 +37,9 @@ public:
 
     size_t ValueCount(uint32_t root, std::u16string_view key);
     size_t readCount = 0;
+    // Key opens of the read calls (each call opens its key once, as the platform's do), by key path as
+    // asked, so that a test can see a caller reopen a key value by value.
+    std::map<std::u16string, size_t> keyOpens;
 
 private:
     struct Key {
@@ -42,6 +48,8 @@ private:
         std::map<std::u16string, std::unique_ptr<Key>> children; // by case-folded name
     };
     Key* Find(uint32_t root, std::u16string_view path);
+    // Counts the open and applies DenyRead: null with `rc` set when the key cannot be read.
+    Key* OpenForRead(uint32_t root, std::u16string_view path, long& rc);
     Key* Create(uint32_t root, std::u16string_view path);
     bool ReadDenied(uint32_t root, std::u16string_view path) const;
     long WriteFailure(uint32_t root, std::u16string_view path) const;

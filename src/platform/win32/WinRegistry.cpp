@@ -1,5 +1,7 @@
 #include "platform/win32/WinRegistry.h"
 
+#include <algorithm>
+
 #include "platform/win32/WinText.h"
 
 namespace platform::win32 {
@@ -94,6 +96,73 @@ long WinRegistry::EnumValue(uint32_t root, std::u16string_view key, uint32_t ind
         value->data.resize(size);
     }
     return rc;
+}
+
+long WinRegistry::EnumSubKeys(uint32_t root, std::u16string_view key, std::vector<std::u16string>& out) {
+    out.clear();
+    OpenKey k(root, key, KEY_READ);
+    if (k.rc() != ERROR_SUCCESS) {
+        return k.rc();
+    }
+    // Key names have at most 255 units.
+    wchar_t buffer[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD units = 256;
+        long rc = RegEnumKeyExW(k.get(), index, buffer, &units, nullptr, nullptr, nullptr, nullptr);
+        if (rc == ERROR_NO_MORE_ITEMS) {
+            return ERROR_SUCCESS;
+        }
+        if (rc != ERROR_SUCCESS) {
+            return rc;
+        }
+        out.push_back(U(buffer, units));
+    }
+}
+
+long WinRegistry::ReadValues(uint32_t root, std::u16string_view key, RegValues& out) {
+    out.clear();
+    OpenKey k(root, key, KEY_READ);
+    if (k.rc() != ERROR_SUCCESS) {
+        return k.rc();
+    }
+    // Buffers sized once for the longest name and data, so that each value takes one call.
+    DWORD longestName = 0;
+    DWORD longestData = 0;
+    long rc = RegQueryInfoKeyW(k.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               &longestName, &longestData, nullptr, nullptr);
+    if (rc != ERROR_SUCCESS) {
+        return rc;
+    }
+    // Value names have at most 16383 units. The data buffer is never empty: a call with no buffer
+    // would report a value that has grown as read.
+    constexpr DWORD kNameUnits = 16384;
+    std::vector<wchar_t> name(std::min(longestName + 1, kNameUnits));
+    std::vector<uint8_t> data(std::max<DWORD>(longestData, 16));
+    // A value written while the key is read may outgrow the buffers; they grow a bounded number of
+    // times, so a key that keeps growing cannot hold the reader forever.
+    int growths = 0;
+    for (DWORD index = 0;;) {
+        DWORD nameUnits = static_cast<DWORD>(name.size());
+        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        rc = RegEnumValueW(k.get(), index, name.data(), &nameUnits, nullptr, &type, data.data(), &size);
+        if (rc == ERROR_NO_MORE_ITEMS) {
+            return ERROR_SUCCESS;
+        }
+        if (rc == ERROR_MORE_DATA && ++growths <= 8) {
+            name.resize(kNameUnits);
+            data.resize(std::max<size_t>(size, data.size() * 2));
+            continue;
+        }
+        if (rc != ERROR_SUCCESS) {
+            return rc;
+        }
+        RegValue value;
+        value.type = type;
+        value.data.assign(data.begin(), data.begin() + std::min<size_t>(size, data.size()));
+        out.emplace_back(U(name.data(), nameUnits), std::move(value));
+        ++index;
+    }
 }
 
 long WinRegistry::WriteValue(uint32_t root, std::u16string_view key, std::u16string_view name,

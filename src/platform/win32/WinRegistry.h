@@ -10,6 +10,8 @@ public:
     long EnumSubKey(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name) override;
     long EnumValue(uint32_t root, std::u16string_view key, uint32_t index, std::u16string& name,
                    RegValue* value) override;
+    long EnumSubKeys(uint32_t root, std::u16string_view key, std::vector<std::u16string>& out) override;
+    long ReadValues(uint32_t root, std::u16string_view key, RegValues& out) override;
     long WriteValue(uint32_t root, std::u16string_view key, std::u16string_view name,
                     const RegValue& value) override;
     long CreateKey(uint32_t root, std::u16string_view key) override;

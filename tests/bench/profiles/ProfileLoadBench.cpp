@@ -21,8 +21,8 @@
 #include "profiles/ProfileStore.h"
 
 #ifdef KT_REAL_REGISTRY
-#include "platform/win32/WinRegistry.h"
 #include "RawRegistryPass.h"
+#include "platform/win32/WinRegistry.h"
 using BenchRegistry = platform::win32::WinRegistry;
 constexpr const char* kRegistryKind = "real registry (Win32, 32-bit view)";
 #else
@@ -44,8 +44,7 @@ double Median(std::vector<double> samples) {
     return samples.size() % 2 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
 }
 
-template <typename Work>
-double TimeMs(Work&& work) {
+template <typename Work> double TimeMs(Work&& work) {
     auto start = std::chrono::steady_clock::now();
     work();
     return Ms(std::chrono::steady_clock::now() - start).count();
@@ -117,8 +116,8 @@ int main() {
     std::printf("profiles stored: %d (loaded %d)\n", kProfiles, count);
     std::printf("store 100 profiles: %.1f ms\n", Ms(fillEnd - fillStart).count());
     double load = Median(loads);
-    std::printf("LoadProfileTable of 100 profiles: %.2f ms (median of %d; fastest %.2f, slowest %.2f)\n", load,
-                kRounds, *std::min_element(loads.begin(), loads.end()),
+    std::printf("LoadProfileTable of 100 profiles: %.2f ms (median of %d; fastest %.2f, slowest %.2f)\n",
+                load, kRounds, *std::min_element(loads.begin(), loads.end()),
                 *std::max_element(loads.begin(), loads.end()));
 #ifdef KT_REAL_REGISTRY
     double rawPass = Median(rawPasses);

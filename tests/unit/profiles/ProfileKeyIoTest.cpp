@@ -272,6 +272,63 @@ TEST_F(ProfileKeyIo, OverlongTextsAreCutAndTerminated) {
     EXPECT_EQ(p.block.defaultKey, 0u);
 }
 
+// LoadProfileTable reads each key whole onto defaults taken once; what it reads must be exactly what
+// ReadProfile reads from the same key, damaged values and value names of another letter case included.
+TEST_F(ProfileKeyIo, LoadReadsEveryProfileAsReadProfileDoes) {
+    WirelessProfile home = Record(u"Home", u"HomeNet");
+    home.block.securityFlags = kSecurityWpa2PskAes;
+    home.block.keyFormat = kKeyPskHex;
+    base::CopyToField(home.block.psk, std::u16string(64, u'e'));
+    home.block.transmitPower = 0x02;
+    ASSERT_EQ(WriteProfile(KeyOf(u"Home"), home), 1);
+    WirelessProfile cafe = Record(u"Cafe", u"Cafe WLAN");
+    cafe.block.NetworkConnectType = kNetworkAdHoc;
+    cafe.block.adHocChannel = 14;
+    cafe.block.securityFlags = kSecurityWep;
+    cafe.block.keyFormat = kKeyWep64;
+    base::CopyToField(cafe.wepPassphrase, u"phrase");
+    base::CopyToField(cafe.block.wepKeys[3], u"41192B542A");
+    cafe.block.defaultKey = 3;
+    ASSERT_EQ(WriteProfile(KeyOf(u"Cafe"), cafe), 1);
+    // Written by hand: names in other letter cases, wrong types, an overlong text.
+    const std::u16string odd = KeyOf(u"Odd");
+    PutString(odd, u"configurationname", u"Odd");
+    PutString(odd, u"NETWORKNAME", std::u16string(400, u'n'));
+    PutString(odd, u"WirelessMode", u"12");
+    PutDword(odd, u"Tpc", 3);
+    PutDword(odd, u"advancedauthenticationtype", 7);
+    PutDword(odd, u"EncryptionAlg", 6);
+    m_registry.WriteValue(platform::kHkeyLocalMachine, odd, u"HexEntryPp",
+                          platform::RegValue::Binary({1, 0, 0, 0}));
+    PutString(odd, u"Passphrase", ScrambleKeyText(u"secret"));
+    m_registry.WriteValue(platform::kHkeyLocalMachine, odd, u"RTSThreshold",
+                          platform::RegValue::Binary({1, 2}));
+
+    ASSERT_EQ(LoadProfileTable(0), 3);
+    for (size_t slot = 1; slot <= 3; ++slot) {
+        std::u16string name(base::FieldText(ProfileTable[slot].ConfigurationName));
+        SCOPED_TRACE(base::NarrowForLog(name));
+        WirelessProfile alone{};
+        ReadProfile(KeyOf(name), alone);
+        alone.priority = ProfileTable[slot].priority;
+        EXPECT_EQ(0, memcmp(&alone, &ProfileTable[slot], sizeof alone));
+    }
+    WirelessProfile back{};
+    ReadProfile(odd, back);
+    EXPECT_EQ(base::FieldText(back.NetworkName), std::u16string(kNetworkNameUnits - 1, u'n'));
+    EXPECT_EQ(back.wirelessModes, kModeAll);
+    EXPECT_EQ(back.block.transmitPower, 0x02);
+    EXPECT_EQ(back.block.securityFlags, kSecurityWpa2PskAes);
+    EXPECT_EQ(back.block.keyFormat, kKeyPskAscii); // a binary HexEntryPp reads as absent
+    EXPECT_EQ(base::FieldText(back.block.psk), u"secret");
+    EXPECT_EQ(back.block.RTSThreshold, m_kernel.adapterConfig.rtsThresholdMax);
+
+    // Read alone, a profile still takes the adapter's limits as they are now.
+    m_kernel.adapterConfig.rtsThresholdMax = 1111;
+    ReadProfile(odd, back);
+    EXPECT_EQ(back.block.RTSThreshold, 1111);
+}
+
 TEST_F(ProfileKeyIo, FailedWriteIsReported) {
     m_registry.FailWrites(platform::kHkeyLocalMachine, m_key, platform::kErrorAccessDenied);
     EXPECT_EQ(WriteProfile(m_key, Record(u"Home")), 0);

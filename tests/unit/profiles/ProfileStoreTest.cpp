@@ -171,6 +171,32 @@ TEST_F(ProfileStore, StaleValueTheServiceWillNotDeleteDoesNotStallTheLoad) {
     EXPECT_EQ(ProfileTable[1].priority, 1u);
 }
 
+// A load reads a hundred keys; each key is read whole with one open, and the service's defaults are
+// asked for once, not once per profile.
+TEST_F(ProfileStore, LoadOpensEachKeyOnceAndAsksTheServiceOnce) {
+    PutProfile(u"Default", 0);
+    PutProfile(u"A", 1);
+    PutProfile(u"B", 2);
+    PutOrder(3, u"Gone");
+    FivePowerLevels(); // the session's scale, asked for once before
+    m_kernel.ClearCalls();
+    m_registry.keyOpens.clear();
+    EXPECT_EQ(LoadProfileTable(0), 3);
+    EXPECT_EQ(m_registry.keyOpens, (std::map<std::u16string, size_t>{{std::u16string(kProfileListKey), 2},
+                                                                     {KeyOf(u"Default"), 1},
+                                                                     {KeyOf(u"A"), 1},
+                                                                     {KeyOf(u"B"), 1}}));
+    EXPECT_EQ(m_kernel.CountCalls(u"GetAdapterConfig"), 1u);
+    EXPECT_EQ(m_kernel.CountCalls(u"InitConnectionBlock"), 1u);
+    EXPECT_EQ(OrderValues(), (std::vector<std::u16string>{u"00=Default", u"01=A", u"02=B"}));
+
+    // An empty store asks the service nothing.
+    m_registry.DeleteKeyTree(platform::kHkeyLocalMachine, kProfileListKey);
+    m_kernel.ClearCalls();
+    EXPECT_EQ(LoadProfileTable(0), 0);
+    EXPECT_EQ(m_kernel.Calls(), std::vector<std::u16string>{});
+}
+
 TEST_F(ProfileStore, AlternateDefaultNameSelectsSlotZero) {
     PutProfile(u"Standard", 0); // the previous language's default profile
     PutProfile(u"Other", 1);
