@@ -86,7 +86,12 @@ TEST(ProfileCodec, AdHocChannelFrequencies) {
     EXPECT_EQ(EncodeAdHocChannel(36), 5180u);
     EXPECT_EQ(EncodeAdHocChannel(48), 5240u);
     EXPECT_EQ(DecodeAdHocChannel(5180u), 36);
+    for (uint16_t channel : {36, 40, 44, 48}) {
+        EXPECT_EQ(EncodeAdHocChannel(channel), 5000u + 5u * channel);
+        EXPECT_EQ(DecodeAdHocChannel(EncodeAdHocChannel(channel)), channel) << "channel " << channel;
+    }
     EXPECT_EQ(DecodeAdHocChannel(5182u), 0);
+    EXPECT_EQ(DecodeAdHocChannel(5000u), 0) << "no 5 GHz channel 0";
     EXPECT_EQ(EncodeAdHocChannel(20), 0u);
 }
 
