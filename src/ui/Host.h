@@ -71,7 +71,9 @@ public:
     // A command of the window's system menu, after a separator; it arrives as kWmSysCommand.
     virtual void AddSystemMenuItem(uint32_t command, std::u16string_view text) = 0;
     virtual void SetTopMost(bool topMost) = 0;
-    virtual void SetOpacity(uint8_t alpha) = 0; // 255: opaque
+    // 255: opaque. False when the system offers no window opacity (the function that sets it is looked
+    // up at run time); the window then stays opaque and the dialog does without.
+    virtual bool SetOpacity(uint8_t alpha) = 0;
     virtual Rect ScreenRect() = 0;
     virtual Rect WorkArea() = 0; // the screen less the taskbar
 

@@ -66,6 +66,7 @@ public:
     void Click(ui::ControlId id);
     void Type(ui::ControlId id, std::u16string_view text);
     void SelectItem(ui::ControlId id, int index); // list or combo box, then kSelChange
+    void DropDown(ui::ControlId id);              // a combo box's list opens
     void SelectRow(ui::ControlId id, int row);    // list view, as a click on the row
     void SelectTab(ui::ControlId id, int index);  // tab control: changing (may be vetoed), then change
     void FireTimer(int timerId);                  // fails the test when the timer is not running
@@ -122,6 +123,8 @@ public:
     std::vector<Posted> posted;                           // what the dialog posted to itself
     std::vector<Posted> postedToParent;
     ui::Cursor cursor = ui::Cursor::Arrow;
+    // False: the system of the test has no window opacity, so SetOpacity refuses.
+    bool opacityOffered = true;
     // Factories for CreateNotificationArea / CreatePopupMenu; null gives null.
     std::function<std::unique_ptr<platform::NotificationArea>()> notificationAreaFactory;
     std::function<std::unique_ptr<platform::PopupMenu>()> popupMenuFactory;
@@ -144,7 +147,13 @@ public:
         systemMenu.emplace_back(command, std::u16string(text));
     }
     void SetTopMost(bool topMost) override { m_topMost = topMost; }
-    void SetOpacity(uint8_t alpha) override { m_opacity = alpha; }
+    bool SetOpacity(uint8_t alpha) override {
+        if (!opacityOffered) {
+            return false;
+        }
+        m_opacity = alpha;
+        return true;
+    }
     ui::Rect ScreenRect() override { return {0, 0, 1280, 1024}; }
     ui::Rect WorkArea() override { return {0, 0, 1280, 994}; }
 

@@ -16,6 +16,25 @@ using platform::win32::W;
 
 namespace {
 
+// Window opacity is not offered by every system the program runs on; it is looked up by name, so that
+// the program starts without it and a dialog learns that it must do without.
+using SetLayeredAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+SetLayeredAttributes LayeredAttributesFunction() {
+    static const SetLayeredAttributes function = [] {
+        HMODULE user32 = GetModuleHandleW(L"USER32.DLL");
+        if (user32 == nullptr) {
+            user32 = LoadLibraryW(L"USER32.DLL");
+        }
+        if (user32 == nullptr) {
+            return SetLayeredAttributes{nullptr};
+        }
+        return reinterpret_cast<SetLayeredAttributes>(
+            reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    }();
+    return function;
+}
+
 // Where the hook notes the message box that ShowMessageBox is creating right now, and its owner.
 thread_local HWND* t_boxSlot = nullptr;
 thread_local HWND t_boxOwnerWindow = nullptr;
@@ -456,12 +475,16 @@ void DialogWindow::SetTopMost(bool topMost) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void DialogWindow::SetOpacity(uint8_t alpha) {
+bool DialogWindow::SetOpacity(uint8_t alpha) {
+    SetLayeredAttributes setLayered = LayeredAttributesFunction();
+    if (setLayered == nullptr) {
+        return false;
+    }
     LONG exStyle = GetWindowLongW(m_hwnd, GWL_EXSTYLE);
     if ((exStyle & WS_EX_LAYERED) == 0) {
         SetWindowLongW(m_hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
     }
-    SetLayeredWindowAttributes(m_hwnd, 0, alpha, LWA_ALPHA);
+    return setLayered(m_hwnd, 0, alpha, LWA_ALPHA) != FALSE;
 }
 
 Rect DialogWindow::ScreenRect() {

@@ -43,7 +43,7 @@ public:
     void SetIcon(int iconResource) override;
     void AddSystemMenuItem(uint32_t command, std::u16string_view text) override;
     void SetTopMost(bool topMost) override;
-    void SetOpacity(uint8_t alpha) override;
+    bool SetOpacity(uint8_t alpha) override;
     Rect ScreenRect() override;
     Rect WorkArea() override;
 
