@@ -94,6 +94,25 @@ void CNetUIDlg::RequestConnect(int profileIndex) {
     m_workers->Requests().Raise(profileIndex, false);
 }
 
+bool CNetUIDlg::IsShown() {
+    return IsOpen() && host().IsWindowVisible();
+}
+
+void CNetUIDlg::RestartFallbackClock() {
+    m_workers->Fallback().Restart();
+}
+
+void CNetUIDlg::EnableApplyButton() {
+    if (IsOpen()) {
+        host().Enable(IDC_BUTTON_FIRST_ACTION, true);
+    }
+}
+
+void CNetUIDlg::SendActivationState(uintptr_t state) {
+    intptr_t result = 0;
+    OnMessage(kMsgActivation, state, 0, result);
+}
+
 void CNetUIDlg::EnableScanButton(bool enable) {
     m_scanAllowed = enable;
     ShowPageButtons();

@@ -89,6 +89,22 @@ public:
     void StartWizardForNetwork(const kernel::BssEntry& network, bool wps);
     int TrayState() const { return m_trayState; }
 
+    // --- what the Settings page's apply flow asks of the window ---
+    bool IsShown();
+    // Settings changed by other means than the page's controls count as a change when applied, even
+    // when the page's record is unchanged. Nothing sets it yet; the wizard is to.
+    bool SettingsChangePending() const { return m_settingsChangePending; }
+    void SetSettingsChangePending(bool pending) { m_settingsChangePending = pending; }
+    // The wizard applies its profile through the Settings page: no TKIP notice then. Set by the wizard.
+    bool WizardApplying() const { return m_wizardApplying; }
+    void SetWizardApplying(bool applying) { m_wizardApplying = applying; }
+    // A connection attempt starts now: the profile fallback's clock starts over.
+    void RestartFallbackClock();
+    void EnableApplyButton();
+    // Sends the window its activation message (0x806D): 0 while a page runs a dialog of its own (the
+    // Alt hot keys go, so Alt+D reaches the dialog), 1 after it.
+    void SendActivationState(uintptr_t state);
+
     // ui::Dialog
     bool OnInit() override;
     void OnCommand(ui::ControlId id, int code) override;
@@ -181,6 +197,8 @@ private:
     bool m_internetNoticeOn = false; // the tray menu's "Internet Connected" notification
     bool m_internetNoticePending = false;
     bool m_findNetworkSeen = false;
+    bool m_settingsChangePending = false;
+    bool m_wizardApplying = false;
     uint32_t m_lastFindNetworkTick = 0;
     int m_currentPage = CQueryTabCtrl::kSettings;
     int m_trayState = -1;

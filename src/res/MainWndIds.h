@@ -19,10 +19,6 @@
 #define IDD_DIALOG_ABOUTEX 135
 #define IDC_STATIC_PAGE_FRAME 1090
 #define IDC_RICHEDIT_PAGE_HELP 1091
-// Controls of the Settings page the main window reaches: the "list networks in range" box and the
-// control that follows the profile-modified mark.
-#define IDC_CHECK_PROFILE_SITESURVEY 1107
-#define IDC_BUTTON_PROFILE_MODIFIED 1103
 
 // Signal segments of the status area: lit and unlit.
 #define IDI_SIGNAL_OFF 144

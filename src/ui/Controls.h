@@ -113,6 +113,11 @@ public:
 class ComboControl : public ListControl {
 public:
     static constexpr ControlKind kKind = ControlKind::Combo;
+    // The edit part of a combo box the user types into: its length limit, where the caret is, and the
+    // selection of its text (end -1: to the end). Select(-1) empties the edit part, as on the platform.
+    virtual void SetEditLimit(int) {}
+    virtual int EditCaret() { return 0; }
+    virtual void SetEditSelection(int, int) {}
 };
 
 class ReportControl : public virtual Control {

@@ -15,6 +15,7 @@
 #define IDC_C_FILL 9111
 #define IDC_C_END 9112
 #define IDC_C_CANVAS 9113
+#define IDC_C_NAME_COMBO 9114
 
 #define IDD_CONTRACT_PAGE 9120
 #define IDC_P_LABEL 9121

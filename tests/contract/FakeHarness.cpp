@@ -28,6 +28,7 @@ void DeclareTemplates() {
                                 {IDC_C_SLIDER, ControlKind::Slider, {232, 332, 624, 364}, true},
                                 {IDC_C_RICH, ControlKind::RichText, {16, 220, 216, 380}, false},
                                 {IDC_C_CANVAS, ControlKind::Canvas, {232, 372, 624, 432}, false},
+                                {IDC_C_NAME_COMBO, ControlKind::Combo, {16, 392, 216, 512}, true},
                                 {IDC_C_FILL, ControlKind::Button, {16, 452, 116, 484}, true},
                                 {IDC_C_END, ControlKind::Button, {128, 452, 228, 484}, true},
                                 {ui::kIdOk, ControlKind::Button, {520, 452, 624, 484}, true},

@@ -59,6 +59,9 @@ public:
         if (id == IDC_C_EDIT && code == ui::kEditChange) {
             log.push_back("edit changed to " + std::to_string(host().GetText(IDC_C_EDIT).size()));
         }
+        if (id == IDC_C_NAME_COMBO) {
+            log.push_back("name combo " + std::to_string(code));
+        }
         if (id == IDC_C_FILL && code == ui::kClicked) {
             log.push_back("fill begin");
             host().SetText(IDC_C_EDIT, u"Home");
@@ -271,6 +274,26 @@ TEST_F(HostContract, TheCloseBoxCancels) {
     EXPECT_FALSE(m_harness->IsAlive(m_probe));
 }
 
+// The edit part of a combo box the user types into: setting its text is not typing, its caret can be
+// placed and read back, and choosing no entry empties it.
+TEST_F(HostContract, AnEditableComboBoxKeepsItsTextAndCaret) {
+    Open();
+    auto& combo = host().Combo(IDC_C_NAME_COMBO);
+    combo.Add(u"Home");
+    combo.Add(u"Office");
+    combo.SetEditLimit(8);
+    m_probe.log.clear();
+    host().SetText(IDC_C_NAME_COMBO, u"Cafe Guest");
+    EXPECT_EQ(host().GetText(IDC_C_NAME_COMBO), u"Cafe Guest") << "the limit holds only for typing";
+    combo.SetEditSelection(2, 2);
+    EXPECT_EQ(combo.EditCaret(), 2);
+    combo.Select(1);
+    EXPECT_EQ(host().GetText(IDC_C_NAME_COMBO), u"Office");
+    combo.Select(-1);
+    EXPECT_EQ(host().GetText(IDC_C_NAME_COMBO), u"");
+    EXPECT_EQ(Joined(m_probe.log).find("name combo 5"), std::string::npos) << Joined(m_probe.log);
+}
+
 TEST_F(HostContract, EveryKindKeepsWhatItIsGiven) {
     Open();
     std::u16string huge(100000, u'x');
@@ -372,6 +395,15 @@ TEST_F(HostContract, ACanvasShowsItsPictureAndReadsAsItsTexts) {
     m_harness->Pump();
     EXPECT_EQ(canvas.CurrentPicture(), next) << "a new picture replaces the old one";
     EXPECT_EQ(host().GetText(IDC_C_CANVAS), u"Scanning...");
+}
+
+// Both hosts offer window opacity (the fake unless a test says the system lacks it; Windows and Wine
+// through the function looked up by name) and take every level from clear to opaque, more than once.
+TEST_F(HostContract, OpacityIsOfferedAndTakenAtEveryLevel) {
+    Open();
+    for (uint8_t alpha : {uint8_t{31}, uint8_t{0}, uint8_t{255}, uint8_t{127}, uint8_t{255}}) {
+        EXPECT_TRUE(host().SetOpacity(alpha)) << "alpha " << int{alpha};
+    }
 }
 
 TEST_F(HostContract, AControlTheTemplateLacksIsADoNothingHandle) {

@@ -64,8 +64,9 @@ void FakeControl::Select(int index) {
         return;
     }
     selection = InRange(index, items.size()) ? index : -1;
-    if (kind == ui::ControlKind::Combo && selection >= 0) {
-        text = items[static_cast<size_t>(selection)];
+    if (kind == ui::ControlKind::Combo) {
+        // The edit part shows the chosen entry; no entry empties it.
+        text = selection >= 0 ? items[static_cast<size_t>(selection)] : std::u16string();
     }
 }
 

@@ -105,6 +105,9 @@ public:
     int Count() override;
     std::u16string ItemText(int index) override;
     void Select(int index) override;
+    void SetEditLimit(int units) override { textLimit = units; }
+    int EditCaret() override { return selStart; }
+    void SetEditSelection(int start, int end) override { Select(start, end); }
     int Selection() override { return selection; }
     void SetItemData(int index, intptr_t data) override;
     intptr_t ItemData(int index) override;

@@ -234,7 +234,14 @@ void FakeHost::Type(ui::ControlId id, std::u16string_view text) {
     if (c.textLimit > 0 && c.text.size() > static_cast<size_t>(c.textLimit)) {
         c.text.resize(static_cast<size_t>(c.textLimit));
     }
-    SendCommand(id, ui::kEditChange);
+    // The caret ends after what was typed.
+    c.selStart = c.selEnd = static_cast<int>(c.text.size());
+    // A combo box's edit part has its own code, and only typing sends it.
+    SendCommand(id, c.kind == ui::ControlKind::Combo ? ui::kComboEditChange : ui::kEditChange);
+}
+
+void FakeHost::DropDown(ui::ControlId id) {
+    SendCommand(id, ui::kComboDropDown);
 }
 
 void FakeHost::SelectItem(ui::ControlId id, int index) {

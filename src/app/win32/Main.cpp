@@ -12,6 +12,7 @@
 #include "networks/CSiteSurveyDlg.h"
 #include "networks/CStatisticsDlg.h"
 #include "platform/win32/WinAppPlatform.h"
+#include "platform/win32/WinAnsiCodePage.h"
 #include "platform/win32/WinClock.h"
 #include "platform/win32/WinNamedObjects.h"
 #include "platform/win32/WinProcesses.h"
@@ -58,8 +59,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         return ui::win32::DialogWindow::RunModal(instance, nullptr, dialog);
     };
     platform::win32::WinSound sound;
-    ui.runMainWindow = [instance, &clock, &system, &sound](CNetUIApp& app) {
-        CProFileSettingDlg settings;
+    platform::win32::WinAnsiCodePage codePage;
+    ui.runMainWindow = [instance, &clock, &system, &sound, &codePage](CNetUIApp& app) {
+        CProFileSettingDlg settings(codePage);
         CSiteSurveyDlg networks;
         CStatisticsDlg statistics;
         CAboutExDlg about;

@@ -108,6 +108,9 @@ public:
     int Selection() override;
     void SetItemData(int index, intptr_t data) override;
     intptr_t ItemData(int index) override;
+    void SetEditLimit(int units) override;
+    int EditCaret() override;
+    void SetEditSelection(int start, int end) override;
 
 private:
     UINT Message(UINT listMessage, UINT comboMessage) const { return m_combo ? comboMessage : listMessage; }

@@ -50,4 +50,25 @@ intptr_t WinList::ItemData(int index) {
     return data == LB_ERR ? 0 : data;
 }
 
+void WinList::SetEditLimit(int units) {
+    if (m_combo) {
+        SendMessageW(m_hwnd, CB_LIMITTEXT, static_cast<WPARAM>(units), 0);
+    }
+}
+
+int WinList::EditCaret() {
+    if (!m_combo) {
+        return 0;
+    }
+    DWORD start = 0;
+    SendMessageW(m_hwnd, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<int>(start);
+}
+
+void WinList::SetEditSelection(int start, int end) {
+    if (m_combo) {
+        SendMessageW(m_hwnd, CB_SETEDITSEL, 0, MAKELPARAM(static_cast<WORD>(start), static_cast<WORD>(end)));
+    }
+}
+
 } // namespace ui::win32
