@@ -131,7 +131,9 @@ private:
     const platform::AnsiCodePage& m_codePage;
     kernel::WirelessProfile m_working{};
     std::array<std::u16string, 4> m_generatedKeys;
-    // The scan entries behind the network-name list (an entry's item data is its index here).
+    // The scan entries behind the network-name list (an entry's item data is its index here, and
+    // kAnyNetworkItem for "Any (First available network)").
+    static constexpr intptr_t kAnyNetworkItem = -1;
     std::vector<kernel::BssEntry> m_listedNetworks;
     bool m_modified = false;
     bool m_showing = false; // the page itself is filling controls: their notifications are not edits

@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "profiles/ProfilesEqual.h"
-TEST(SettingsPlaceholder, Builds) { SUCCEED(); }
