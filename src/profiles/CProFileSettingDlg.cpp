@@ -78,29 +78,38 @@ void CProFileSettingDlg::ApplyTexts() {
 }
 
 void CProFileSettingDlg::SetTexts() {
-    ui::Host& h = host();
-    h.SetText(IDC_STATIC_PROFILE_SELECTED_ADAPTER, LangString(u"MAIN", u"SelectedAdapter", u"Selected Adapter:"));
-    h.SetText(IDC_STATIC_PROFILE_GROUP_PROFILES, Text(u"IDC_STATIC_PROFILE_GROUP_PROFILES", u"Profiles"));
-    h.SetText(IDC_STATIC_PROFILE_GROUP_SSID, Text(u"IDC_STATIC_PROFILE_GROUP_SSID", u"Network Name (SSID)"));
-    h.SetText(IDC_STATIC_PROFILE_GROUP_NETORKTYPE, Text(u"IDC_STATIC_PROFILE_GROUP_NETORKTYPE", u"Network Type"));
-    h.SetText(IDC_STATIC_PROFILE_NETWORKTYPE_INFRASTRUCTURE,
-              Text(u"IDC_STATIC_PROFILE_NETWORKTYPE_INFRASTRUCTURE", u"Access Point (Infrastructure)"));
-    h.SetText(IDC_STATIC_PROFILE_NETWORKTYPE_ADHOC,
-              Text(u"IDC_STATIC_PROFILE_NETWORKTYPE_ADHOC", u"Computer-to-Computer (Ad Hoc)"));
-    h.SetText(IDC_BUTTON_PROFILE_INIT_ADHOC, Text(u"IDC_BUTTON_PROFILE_INIT_ADHOC", u"&Initiate Ad-Hoc"));
-    h.SetText(IDC_STATIC_PROFILE_GROUP_SECURITY, Text(u"IDC_STATIC_PROFILE_GROUP_SECURITY", u"Security"));
-    h.SetText(IDC_RADIO_PROFILE_SECURITY_DISABLE, Text(u"IDC_RADIO_PROFILE_SECURITY_DISABLE", u"Disa&ble"));
-    h.SetText(IDC_RADIO_PROFILE_SECURITY_WEP, Text(u"IDC_RADIO_PROFILE_SECURITY_WEP", u"&WEP"));
-    h.SetText(IDC_RADIO_PROFILE_SECURITY_PASSPHRASE,
-              Text(u"IDC_RADIO_PROFILE_SECURITY_PASSPHRASE", u"Create with &Passphrase"));
-    h.SetText(IDC_STATIC_PROFILE_WEP_PASSPHRASE, Text(u"IDC_STATIC_PROFILE_WEP_PASSPHRASE", u"Passphrase:"));
-    h.SetText(IDC_RADIO_PROFILE_SECURITY_KEY, Text(u"IDC_RADIO_PROFILE_SECURITY_KEY", u"Enter Key &Manually"));
-    h.SetText(IDC_BUTTON_PROFILE_ADVANCED_SETTING,
-              Text(u"IDC_BUTTON_PROFILE_ADVANCED_SETTING", u"A&dvanced Settings"));
-    h.SetText(IDC_BUTTON_PROFILE_SAVE_PROFILE, Text(u"IDC_BUTTON_PROFILE_SAVE_PROFILE", u"&Save Profile"));
-    h.SetText(IDC_BUTTON_PROFILE_DEL_PROFILE, Text(u"IDC_BUTTON_PROFILE_DEL_PROFILE", u"D&elete Profile"));
-    h.SetText(IDC_BUTTON_PROFILE_PRIORITY_PROFILE, Text(u"IDC_BUTTON_PROFILE_PRIORITY_PROFILE", u"Priority"));
-    h.SetText(IDC_STATIC_PROFILE_GROUP_HELP, Text(u"IDC_STATIC_PROFILE_GROUP_HELP", u"Help"));
+    struct ControlText {
+        ui::ControlId id;
+        std::u16string_view key; // the control's key in the page's section
+        std::u16string_view defaultText;
+    };
+    static constexpr ControlText kTexts[] = {
+        {IDC_STATIC_PROFILE_GROUP_PROFILES, u"IDC_STATIC_PROFILE_GROUP_PROFILES", u"Profiles"},
+        {IDC_STATIC_PROFILE_GROUP_SSID, u"IDC_STATIC_PROFILE_GROUP_SSID", u"Network Name (SSID)"},
+        {IDC_STATIC_PROFILE_GROUP_NETORKTYPE, u"IDC_STATIC_PROFILE_GROUP_NETORKTYPE", u"Network Type"},
+        {IDC_STATIC_PROFILE_NETWORKTYPE_INFRASTRUCTURE, u"IDC_STATIC_PROFILE_NETWORKTYPE_INFRASTRUCTURE",
+         u"Access Point (Infrastructure)"},
+        {IDC_STATIC_PROFILE_NETWORKTYPE_ADHOC, u"IDC_STATIC_PROFILE_NETWORKTYPE_ADHOC",
+         u"Computer-to-Computer (Ad Hoc)"},
+        {IDC_BUTTON_PROFILE_INIT_ADHOC, u"IDC_BUTTON_PROFILE_INIT_ADHOC", u"&Initiate Ad-Hoc"},
+        {IDC_STATIC_PROFILE_GROUP_SECURITY, u"IDC_STATIC_PROFILE_GROUP_SECURITY", u"Security"},
+        {IDC_RADIO_PROFILE_SECURITY_DISABLE, u"IDC_RADIO_PROFILE_SECURITY_DISABLE", u"Disa&ble"},
+        {IDC_RADIO_PROFILE_SECURITY_WEP, u"IDC_RADIO_PROFILE_SECURITY_WEP", u"&WEP"},
+        {IDC_RADIO_PROFILE_SECURITY_PASSPHRASE, u"IDC_RADIO_PROFILE_SECURITY_PASSPHRASE",
+         u"Create with &Passphrase"},
+        {IDC_STATIC_PROFILE_WEP_PASSPHRASE, u"IDC_STATIC_PROFILE_WEP_PASSPHRASE", u"Passphrase:"},
+        {IDC_RADIO_PROFILE_SECURITY_KEY, u"IDC_RADIO_PROFILE_SECURITY_KEY", u"Enter Key &Manually"},
+        {IDC_BUTTON_PROFILE_ADVANCED_SETTING, u"IDC_BUTTON_PROFILE_ADVANCED_SETTING", u"A&dvanced Settings"},
+        {IDC_BUTTON_PROFILE_SAVE_PROFILE, u"IDC_BUTTON_PROFILE_SAVE_PROFILE", u"&Save Profile"},
+        {IDC_BUTTON_PROFILE_DEL_PROFILE, u"IDC_BUTTON_PROFILE_DEL_PROFILE", u"D&elete Profile"},
+        {IDC_BUTTON_PROFILE_PRIORITY_PROFILE, u"IDC_BUTTON_PROFILE_PRIORITY_PROFILE", u"Priority"},
+        {IDC_STATIC_PROFILE_GROUP_HELP, u"IDC_STATIC_PROFILE_GROUP_HELP", u"Help"},
+    };
+    host().SetText(IDC_STATIC_PROFILE_SELECTED_ADAPTER,
+                   LangString(u"MAIN", u"SelectedAdapter", u"Selected Adapter:"));
+    for (const ControlText& text : kTexts) {
+        host().SetText(text.id, Text(text.key, text.defaultText));
+    }
 }
 
 void CProFileSettingDlg::FillFixedLists() {
@@ -163,7 +172,8 @@ int CProFileSettingDlg::FillProfileList() {
         std::lock_guard lock(profiles::ProfileStoreMutex());
         int count = profiles::EnsureDefaultProfile();
         for (int i = 0; i < count; ++i) {
-            names.emplace_back(base::FieldText(profiles::ProfileTable[static_cast<size_t>(i)].ConfigurationName));
+            names.emplace_back(
+                base::FieldText(profiles::ProfileTable[static_cast<size_t>(i)].ConfigurationName));
         }
     }
     ui::ComboControl& list = host().Combo(IDC_COMBO_PROFILE_NAME);

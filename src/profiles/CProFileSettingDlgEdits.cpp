@@ -123,7 +123,8 @@ void CProFileSettingDlg::OnProfileNameTyped() {
         return;
     }
     ui::ComboControl& list = host().Combo(IDC_COMBO_PROFILE_NAME);
-    settings::NameEdit edit = settings::RemoveBackslashes(host().GetText(IDC_COMBO_PROFILE_NAME), list.EditCaret());
+    settings::NameEdit edit =
+        settings::RemoveBackslashes(host().GetText(IDC_COMBO_PROFILE_NAME), list.EditCaret());
     if (edit.changed) {
         Filling filling(m_showing);
         host().SetText(IDC_COMBO_PROFILE_NAME, edit.text);
@@ -242,7 +243,8 @@ void CProFileSettingDlg::MarkEdited(bool enableSave) {
     }
     m_modified = true;
     if (enableSave) {
-        EnableSave(settings::SaveAllowedFor(host().GetText(IDC_COMBO_PROFILE_NAME), profiles::DefaultProfileName()));
+        EnableSave(
+            settings::SaveAllowedFor(host().GetText(IDC_COMBO_PROFILE_NAME), profiles::DefaultProfileName()));
     }
 }
 

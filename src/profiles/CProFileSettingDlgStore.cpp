@@ -88,7 +88,8 @@ int CProFileSettingDlg::DataToProfile() {
             m_working.noPassphrase = 0;
             // The keys of the passphrase as it stands now, whatever the key-length list did to the shown
             // ones since.
-            if (auto keys = profiles::GenerateWepKeyTexts(m_codePage, passphrase, length == settings::kKeyLength128)) {
+            if (auto keys = profiles::GenerateWepKeyTexts(m_codePage, passphrase,
+                                                          length == settings::kKeyLength128)) {
                 m_generatedKeys = *keys;
             }
             for (size_t k = 0; k < 4; ++k) {
@@ -179,7 +180,8 @@ bool CProFileSettingDlg::SaveProfile(bool promote) {
         std::lock_guard lock(profiles::ProfileStoreMutex());
         int count = profiles::EnsureDefaultProfile();
         for (int i = 0; i < count; ++i) {
-            std::u16string_view slotName = base::FieldText(profiles::ProfileTable[static_cast<size_t>(i)].ConfigurationName);
+            std::u16string_view slotName =
+                base::FieldText(profiles::ProfileTable[static_cast<size_t>(i)].ConfigurationName);
             if (settings::SameNameAnyCase(slotName, name)) {
                 storedName = slotName;
                 break;
@@ -283,8 +285,10 @@ void CProFileSettingDlg::ShowDataMessage(int result) {
     host().ShowMessageBox(text, MessageBoxCaption(), ui::kBoxOk | ui::kBoxIconStop);
 }
 
-void CProFileSettingDlg::ShowStoreMessage(std::u16string_view key, std::u16string_view defaultText, uint32_t icon) {
-    host().ShowMessageBox(LangString(u"MAIN", key, defaultText, 2048), MessageBoxCaption(), ui::kBoxOk | icon);
+void CProFileSettingDlg::ShowStoreMessage(std::u16string_view key, std::u16string_view defaultText,
+                                          uint32_t icon) {
+    host().ShowMessageBox(LangString(u"MAIN", key, defaultText, 2048), MessageBoxCaption(),
+                          ui::kBoxOk | icon);
 }
 
 void CProFileSettingDlg::ShowNameMessage(std::u16string_view text) {

@@ -62,8 +62,8 @@ bool SameNameAnyCase(std::u16string_view a, std::u16string_view b);
 // Key-length lists: entry 0 is "64 Bits", entry 1 "128 Bits".
 constexpr int kKeyLength64 = 0;
 constexpr int kKeyLength128 = 1;
-int KeyFieldLimit(int keyLengthEntry);                    // 10 or 26
-uint32_t WepKeyFormat(int keyLengthEntry);                // 0x101 or 0x201
+int KeyFieldLimit(int keyLengthEntry);                     // 10 or 26
+uint32_t WepKeyFormat(int keyLengthEntry);                 // 0x101 or 0x201
 int KeyLengthEntryForKeyText(std::u16string_view keyText); // by the shown key's length; -1 when neither
 
 // WPA list: entry texts (fixed, not translated) and the flags of a choice. An ad-hoc profile can only be

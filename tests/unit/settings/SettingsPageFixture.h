@@ -104,13 +104,13 @@ protected:
     std::u16string StoredText(std::u16string_view profile, std::u16string_view value) {
         std::u16string text;
         registry.ReadString(platform::kHkeyLocalMachine,
-                            std::u16string(profiles::kProfileListKey) + u"\\" + std::u16string(profile), value,
-                            text);
+                            std::u16string(profiles::kProfileListKey) + u"\\" + std::u16string(profile),
+                            value, text);
         return text;
     }
     bool StoredProfile(std::u16string_view profile) {
-        return registry.KeyExists(platform::kHkeyLocalMachine,
-                                  std::u16string(profiles::kProfileListKey) + u"\\" + std::u16string(profile));
+        return registry.KeyExists(platform::kHkeyLocalMachine, std::u16string(profiles::kProfileListKey) +
+                                                                   u"\\" + std::u16string(profile));
     }
     std::vector<std::u16string> MessageTexts() {
         std::vector<std::u16string> texts;

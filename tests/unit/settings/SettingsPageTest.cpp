@@ -29,7 +29,8 @@ TEST(SettingsRules, SecurityChoiceEnablesItsOwnControlsOnly) {
 
 TEST(SettingsRules, WpaForAdHocOnlyWhereTheSystemTakesIt) {
     using settings::WpaEntries;
-    // Vista (8) and its 64-bit form (9) with the adapter reporting 0: WPA2 for ad hoc, both for access points.
+    // Vista (8) and its 64-bit form (9) with the adapter reporting 0: WPA2 for ad hoc, both for access
+    // points.
     for (int os : {8, 9}) {
         EXPECT_EQ(settings::RuleForNetworkType(true, os, 0).wpaEntries, WpaEntries::Wpa2Only);
         EXPECT_TRUE(settings::RuleForNetworkType(true, os, 0).wpaRadio);
@@ -211,7 +212,8 @@ TEST_F(SettingsPageTest, AdHocLeavesWpaToSystemsThatTakeIt) {
     EXPECT_TRUE(Enabled(IDC_RADIO_PROFILE_SECURITY_WPA));
     EXPECT_EQ(Items(IDC_COMBO_PROFILE_WPA), (std::vector<std::u16string>{u"WPA2-PSK[AES]"}));
     ClickRadio(IDC_RADIO_PROFILE_INFRASTRUCTURE);
-    EXPECT_EQ(Items(IDC_COMBO_PROFILE_WPA), (std::vector<std::u16string>{u"WPA-PSK[TKIP]", u"WPA2-PSK[AES]"}));
+    EXPECT_EQ(Items(IDC_COMBO_PROFILE_WPA),
+              (std::vector<std::u16string>{u"WPA-PSK[TKIP]", u"WPA2-PSK[AES]"}));
 }
 
 // ---------------------------------------------------------------------------------------------------
