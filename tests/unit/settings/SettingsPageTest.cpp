@@ -395,3 +395,20 @@ TEST_F(SettingsPageTest, AltDDeletesOnlyWhatTheButtonWould) {
     host->PressHotKey(mainwnd::kHotKeyDelete);
     EXPECT_FALSE(StoredProfile(u"Home"));
 }
+
+TEST_F(SettingsPageTest, WithoutTheServiceLibraryEveryWriteFailsWithItsMessage) {
+    g_pnKernel = nullptr;
+    profiles::ProfileStoreConfig config;
+    config.registry = &registry;
+    config.appKey = std::u16string(mainwndtest::kAppKey);
+    profiles::ConfigureProfileStore(config);
+    OpenPage();
+    EXPECT_EQ(MessageTexts(), (std::vector<std::u16string>{u"Opening or adding the profile failed."}));
+    TypeWpa2Profile(u"Home", u"HomeNet", u"password1");
+    Page().messageBoxes.clear();
+    Page().Click(IDC_BUTTON_PROFILE_SAVE_PROFILE);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::u16string>{u"Opening or adding the profile failed."}));
+    EXPECT_FALSE(StoredProfile(u"Home"));
+    host->Click(IDC_BUTTON_FIRST_ACTION); // Apply: the failed save stops it
+    EXPECT_FALSE(window->ConnectRequests().Pending());
+}
