@@ -236,6 +236,16 @@ void CNetUIDlg::LoadTexts() {
     ShowPageButtons();
 }
 
+void CNetUIDlg::ApplyLanguage() {
+    LoadTexts();
+    // Building the tabs again selects the first one; the page shown stays the one the user is on.
+    AddTabs(m_tabs.AllPages());
+    SwitchToPage(m_currentPage);
+    for (int page = 0; page < CQueryTabCtrl::kPageCount; ++page) {
+        PageObject(page).ApplyTexts();
+    }
+}
+
 void CNetUIDlg::AddTabs(bool allPages) {
     CQueryTabCtrl::Captions captions = {
         MainText(u"Tab_Profile", u"Settings"), MainText(u"Tab_SiteSurvey", u"Networks"),

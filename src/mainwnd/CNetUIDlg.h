@@ -88,6 +88,9 @@ public:
     // Starts a wizard run for a network picked in the Networks tab (the connect wizard fills it in).
     void StartWizardForNetwork(const kernel::BssEntry& network, bool wps);
     int TrayState() const { return m_trayState; }
+    // The user chose another language (the language state and the "MAIN" texts are already reloaded):
+    // the window's buttons and tabs and every page take their texts anew.
+    void ApplyLanguage();
 
     // --- what the Settings page's apply flow asks of the window ---
     bool IsShown();

@@ -61,7 +61,9 @@ public:
     void DeleteShownProfile() override { calls.push_back("delete"); }
     void PromptForModifiedProfile() override { calls.push_back("prompt"); }
     void OnAdapterArrived() override { calls.push_back("arrived"); }
+    void ApplyTexts() override { ++textsApplied; }
     std::vector<std::string> calls;
+    int textsApplied = 0;
 };
 
 class NetworksPageDouble final : public CNetworksPage {
@@ -69,19 +71,25 @@ public:
     NetworksPageDouble();
     void Rescan() override { calls.push_back("rescan"); }
     void ConnectSelected() override { calls.push_back("connect"); }
+    void ApplyTexts() override { ++textsApplied; }
     std::vector<std::string> calls;
+    int textsApplied = 0;
 };
 
 class StatisticsPageDouble final : public CStatisticsPage {
 public:
     StatisticsPageDouble();
+    void ApplyTexts() override { ++textsApplied; }
+    int textsApplied = 0;
 };
 
 class AboutPageDouble final : public CAboutPage {
 public:
     AboutPageDouble();
     void RefreshAdapterInfo() override { ++refreshes; }
+    void ApplyTexts() override { ++textsApplied; }
     int refreshes = 0;
+    int textsApplied = 0;
 };
 
 // The templates as src/res/MainWnd.rc declares them (pixels of a 96-dpi screen).

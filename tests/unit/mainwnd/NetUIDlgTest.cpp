@@ -3,6 +3,11 @@
 // notice, the tray and the exit sequence.
 #include "MainWindowFixture.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
 #include "app/AppSettings.h"
 #include "app/AppTexts.h"
 #include "mainwnd/CConnectInternetMsgDlg.h"
@@ -580,3 +585,66 @@ TEST_F(MainWindow, WindowsManagingTheAdapterIsNotDisconnectedAtExit) {
 }
 
 } // namespace
+
+namespace {
+
+// A program folder on disk holding one language file, named as the program builds the path.
+class LanguageFolderOnDisk {
+public:
+    LanguageFolderOnDisk() {
+        m_path = std::filesystem::temp_directory_path() / ("kt_mainwnd_lang_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~LanguageFolderOnDisk() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+        base::IniFile::ClearCache();
+    }
+    std::u16string Folder() const { return base::Utf8ToUtf16(m_path.string() + "/"); }
+    void WriteLanguage(const std::string& folder, const std::string& content) {
+        std::ofstream out(m_path / ("Language\\" + folder + "\\" + folder + ".lng"), std::ios::binary);
+        out << content;
+        out.close();
+        base::IniFile::ClearCache();
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace
+
+TEST_F(MainWindow, ALanguageChangeRecaptionsTheWindowAndEveryPageKeepingThePageShown) {
+    LanguageFolderOnDisk disk;
+    ProgramFolder = disk.Folder();
+    disk.WriteLanguage("Germany", "[MAIN]\r\nTab_Profile=Einstellungen\r\nTab_SiteSurvey=Netzwerke\r\n"
+                                  "Tab_Statistics=Statistik\r\nTab_About=Info\r\nBtn_Help=&Hilfe\r\n"
+                                  "Btn_Close=&Schliessen\r\n");
+    Open();
+    ShowWindowActive();
+    host->SelectTab(IDC_TAB_MAIN, 3);
+    int before[] = {settings.textsApplied, networks.textsApplied, statistics.textsApplied, about.textsApplied};
+
+    Store(u"Language", u"1");
+    SelectLanguage();
+    window->ApplyLanguage();
+
+    EXPECT_EQ(TabCaptions(), (std::vector<std::u16string>{u"Einstellungen", u"Netzwerke", u"Statistik", u"Info"}));
+    EXPECT_EQ(host->GetText(IDC_BUTTON_HELP), u"&Hilfe");
+    EXPECT_EQ(host->GetText(IDC_BUTTON_CLOSE), u"&Schliessen");
+    EXPECT_EQ(host->Tab(IDC_TAB_MAIN).Selection(), 3) << "the tab row is built again on the same page";
+    EXPECT_TRUE(PageShown(about));
+    EXPECT_FALSE(PageShown(settings));
+    EXPECT_EQ(window->CurrentPage(), CQueryTabCtrl::kAbout);
+    int after[] = {settings.textsApplied, networks.textsApplied, statistics.textsApplied, about.textsApplied};
+    for (int page = 0; page < 4; ++page) {
+        EXPECT_EQ(after[page], before[page] + 1) << "page " << page;
+    }
+    // Alt+letters follow the new captions: H now opens the help, C no longer closes.
+    host->Page(about)->PressMenuKey(u'c');
+    Pump();
+    EXPECT_TRUE(host->IsWindowVisible());
+    host->Page(about)->PressMenuKey(u's');
+    Pump();
+    EXPECT_FALSE(host->IsWindowVisible()) << "&Schliessen closes";
+}
