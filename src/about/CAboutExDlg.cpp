@@ -1,19 +1,236 @@
 #include "about/CAboutExDlg.h"
 
+#include "about/AboutRules.h"
+#include "app/AppGlobals.h"
+#include "app/AppSettings.h"
+#include "app/AppTexts.h"
 #include "app/Language.h"
+#include "base/Format.h"
+#include "base/IniFile.h"
+#include "base/Text.h"
+#include "mainwnd/CNetUIDlg.h"
+#include "mainwnd/LinkStatus.h"
 #include "mainwnd/MainWndMessages.h"
+#include "profiles/ProfileStore.h"
+#include "res/AboutIds.h"
 #include "res/MainWndIds.h"
 
-CAboutExDlg::CAboutExDlg()
-    : CAboutPage(IDD_DIALOG_ABOUTEX, mainwnd::kMsgAboutPageKey, u"About.rtf", IDC_RICHEDIT_PAGE_HELP) {}
+namespace {
+
+constexpr std::u16string_view kSection = u"IDD_DIALOG_ABOUT";
+constexpr std::u16string_view kAutoUpdate = u"AutoUpdate";
+constexpr std::u16string_view kAutoUpdateTime = u"AutoUpdateTime";
+
+struct TextItem {
+    ui::ControlId id;
+    std::u16string_view key;
+    std::u16string_view defaultText;
+};
+
+// The page's texts. The support group, its two lines and its buttons have no English text of their
+// own: they come from the language file alone.
+constexpr TextItem kTexts[] = {
+    {IDC_STATIC_ABOUT_LANGUAGE, u"IDC_STATIC_SELECT_ADAPTER", u"Language"},
+    {IDC_STATIC_ABOUT_GROUP_DEVICE, u"IDC_STATIC_ABOUT_GROUP_DEVICE", u"Device"},
+    {IDC_STATIC_ABOUT_GROUP_UTILITY, u"IDC_STATIC_ABOUT_GROUP_UTILITY", u"Clear Wave Utility"},
+    {IDC_STATIC_ABOUT_GROUP_HELP, u"IDC_STATIC_ABOUT_GROUP_HELP", u"Help"},
+    {IDC_STATIC_ABOUT_GROUP_SUPPORT, u"IDC_STATIC_ABOUT_GROUP_SUPPORT", u""},
+    {IDC_STATIC_ABOUT_REGIONAL_DOMAIN, u"IDC_STATIC_ABOUT_REGIONAL_DOMAIN", u"Regional Domain:"},
+    {IDC_STATIC_ABOUT_DRIVER_VERSION, u"IDC_STATIC_ABOUT_DRIVER_VERSION", u"Driver Version:"},
+    {IDC_STATIC_ABOUT_DRIVER_DATE, u"IDC_STATIC_ABOUT_DRIVER_DATE", u"Driver Date:"},
+    {IDC_STATIC_ABOUT_MAC_ADDRESS, u"IDC_STATIC_ABOUT_MAC_ADDRESS", u"MAC Address:"},
+    {IDC_STATIC_ABOUT_IP_ADDRESS, u"IDC_STATIC_ABOUT_IP_ADDRESS", u"IP Address:"},
+    {IDC_STATIC_ABOUT_CLEAR_WAVE_VERSION, u"IDC_STATIC_ABOUT_CLEAR_WAVE_VERSION", u"Version:"},
+    {IDC_STATIC_ABOUT_CLEAR_WAVE_DATE, u"IDC_STATIC_ABOUT_CLEAR_WAVE_DATE", u"Date:"},
+    {IDC_BUTTON_ABOUT_CLEAR_WAVE_TROUBLESHOOTING, u"IDC_BUTTON_ABOUT_CLEAR_WAVE_TROUBLESHOOTING", u""},
+    {IDC_BUTTON_ABOUT_CLEAR_WAVE_UPGRADE, u"IDC_BUTTON_ABOUT_CLEAR_WAVE_UPGRADE", u""},
+    {IDC_CHECK_ABOUT_CLEAR_WAVE_AUTOUPGRADE, u"IDC_CHECK_ABOUT_CLEAR_WAVE_AUTOUPGRADE", u""},
+    {IDC_STATIC_ABOUT_SUPPORT_TROUBLESHOOTING, u"IDC_STATIC_ABOUT_SUPPORT_TROUBLESHOOTING", u""},
+    {IDC_STATIC_ABOUT_SUPPORT_UPGRADE, u"IDC_STATIC_ABOUT_SUPPORT_UPGRADE", u""},
+};
+
+std::u16string PageText(std::u16string_view key, std::u16string_view defaultText) {
+    return LangString(kSection, key, defaultText, 256);
+}
+
+platform::WallClock& SystemCalendar() {
+    static platform::SystemWallClock clock;
+    return clock;
+}
+
+} // namespace
+
+CAboutExDlg::CAboutExDlg() : CAboutExDlg(SystemCalendar()) {}
+
+CAboutExDlg::CAboutExDlg(platform::WallClock& clock)
+    : CAboutPage(IDD_DIALOG_ABOUTEX, mainwnd::kMsgAboutPageKey, u"About.rtf", IDC_RICHEDIT_PAGE_HELP),
+      m_clock(clock) {}
 
 bool CAboutExDlg::OnInit() {
     CAboutPage::OnInit();
+    host().Show(IDC_STATIC_ABOUT_GROUP_HELP, false);
+    StartSocketsLibrary();
+    ReadAutoUpdate();
     ApplyTexts();
+    ShowUtilityVersion();
+    ShowUtilityDate();
+    RefreshAdapterInfo();
+    StartUpdateThread();
     return true;
 }
 
 void CAboutExDlg::ApplyTexts() {
-    host().SetText(IDC_STATIC_PAGE_FRAME, LangString(u"MAIN", u"Tab_About", u"About", 64));
+    for (const TextItem& item : kTexts) {
+        host().SetText(item.id, PageText(item.key, item.defaultText));
+    }
+    ShowDomain();
+    FillLanguages();
+    ShowDaysLeft();
     ForgetHelp();
+}
+
+void CAboutExDlg::ShowDomain() {
+    about::LangKey domain = about::DomainText(base::ParseInt(AppValue(appvalue::kCountryDomain)));
+    host().SetText(IDC_STATIC_ABOUT_REGIONAL_DOMAIN_VALUE, PageText(domain.key, domain.defaultText));
+}
+
+void CAboutExDlg::FillLanguages() {
+    ui::ComboControl& combo = host().Combo(IDC_COMBO_ABOUT_LANGUAGE);
+    combo.Reset();
+    for (int position = 0; position < about::kOfferedLanguageCount; ++position) {
+        about::LangKey entry = about::LanguageEntry(position);
+        combo.Add(PageText(entry.key, entry.defaultText));
+    }
+    int current = LanguageIndex();
+    combo.Select(current >= 0 && current < about::kOfferedLanguageCount ? current : -1);
+}
+
+void CAboutExDlg::ShowUtilityVersion() {
+    host().SetText(IDC_STATIC_ABOUT_CLEAR_WAVE_VERSION_VALUE,
+                   base::IniFile::GetString(ProgramFolder + u"setup.ini", u"MenuItem", u"version", u"1.0.0.0"));
+}
+
+void CAboutExDlg::ShowUtilityDate() {
+    platform::FileSystem* files = AppFiles();
+    if (files == nullptr) {
+        return;
+    }
+    if (std::optional<platform::LocalDate> date = files->LastWriteDate(ProgramFolder + ProgramFileName)) {
+        host().SetText(IDC_STATIC_ABOUT_CLEAR_WAVE_DATE_VALUE, about::DateText(date->year, date->month, date->day));
+    }
+}
+
+void CAboutExDlg::ReadAutoUpdate() {
+    std::u16string value = AppValue(kAutoUpdate);
+    if (value.empty()) {
+        // A fresh installation: the first check is due a whole interval from now.
+        SetAppValue(kAutoUpdateTime, base::Format(u"%lld", {static_cast<long long>(m_clock.SecondsSince1970())}));
+        value = std::u16string(about::InitialAutoUpdate(base::ParseInt(AppValue(appvalue::kCountryDomain))));
+        SetAppValue(kAutoUpdate, value);
+    }
+    m_daysLeft = about::DaysLeft(m_clock.SecondsSince1970(), about::ParseSeconds(AppValue(kAutoUpdateTime)));
+    bool on = base::ParseInt(value) != 0;
+    host().Button(IDC_CHECK_ABOUT_CLEAR_WAVE_AUTOUPGRADE).SetCheck(on);
+    ApplyAutoUpdate(on);
+}
+
+void CAboutExDlg::ApplyAutoUpdate(bool on) {
+    m_autoUpdate = on;
+    SetAppValue(kAutoUpdate, on ? u"1" : u"0");
+    host().Show(IDC_STATIC_ABOUT_DAYS_LEFT, on);
+}
+
+void CAboutExDlg::ShowDaysLeft() {
+    std::u16string pattern = PageText(u"IDC_STATIC_ABOUT_SUPPORT_UPGRADE30", u"");
+    host().SetText(IDC_STATIC_ABOUT_DAYS_LEFT, base::FormatTranslated(pattern, {m_daysLeft}));
+}
+
+void CAboutExDlg::RefreshAdapterInfo() {
+    mainwnd::LinkRecords records = mainwnd::CopyLinkRecords();
+    const kernel::AdapterState& adapter = records.adapter;
+    host().SetText(IDC_STATIC_ABOUT_DRIVER_VERSION_VALUE, base::FieldText(adapter.driverVersion));
+    host().SetText(IDC_STATIC_ABOUT_DRIVER_DATE_VALUE,
+                   about::DateText(adapter.driverYear, adapter.driverMonth, adapter.driverDay));
+    host().SetText(IDC_STATIC_ABOUT_MAC_ADDRESS_VALUE, base::FormatMac(adapter.mac));
+    host().SetText(IDC_STATIC_ABOUT_IP_ADDRESS_VALUE, about::AddressText(records.address.address));
+}
+
+void CAboutExDlg::OnLanguageChosen() {
+    int chosen = host().Combo(IDC_COMBO_ABOUT_LANGUAGE).Selection();
+    int current = LanguageIndex();
+    if (chosen < 0 || chosen == current) {
+        return;
+    }
+    if (SetAppValue(appvalue::kLanguage, base::Format(u"%d", {chosen})) == 0) {
+        // Not stored: the language cannot change, so the list goes back to the one in force rather than
+        // show a language the texts are not in.
+        host().Combo(IDC_COMBO_ABOUT_LANGUAGE)
+            .Select(current >= 0 && current < about::kOfferedLanguageCount ? current : -1);
+        return;
+    }
+    SelectLanguage();
+    // The profile store learns the new default-profile name, and the stored default profile takes it.
+    LoadLanguageTexts();
+    profiles::RenameDefaultProfile();
+    if (CNetUIDlg* window = MainWindow()) {
+        window->ApplyLanguage(); // every page's texts, this one's among them
+    } else {
+        ApplyTexts();
+    }
+    RefreshAdapterInfo();
+}
+
+void CAboutExDlg::OnHelpShown(bool shown) {
+    // The group frames the pane, which the page base has just placed and sized.
+    if (shown) {
+        ui::Rect pane = host().Item(IDC_RICHEDIT_PAGE_HELP).GetRect();
+        ui::Control& group = host().Item(IDC_STATIC_ABOUT_GROUP_HELP);
+        ui::Rect frame = group.GetRect();
+        frame.bottom = pane.bottom + 4;
+        group.Move(frame);
+    }
+    host().Show(IDC_STATIC_ABOUT_GROUP_HELP, shown);
+}
+
+void CAboutExDlg::OnCommand(ui::ControlId id, int code) {
+    if (id == IDC_COMBO_ABOUT_LANGUAGE && code == ui::kSelChange) {
+        OnLanguageChosen();
+        return;
+    }
+    if (code == ui::kClicked) {
+        switch (id) {
+        case IDC_CHECK_ABOUT_CLEAR_WAVE_AUTOUPGRADE:
+            ApplyAutoUpdate(host().Button(IDC_CHECK_ABOUT_CLEAR_WAVE_AUTOUPGRADE).IsChecked());
+            return;
+        case IDC_BUTTON_ABOUT_CLEAR_WAVE_TROUBLESHOOTING:
+            OpenSystemReport();
+            return;
+        case IDC_BUTTON_ABOUT_CLEAR_WAVE_UPGRADE:
+            OpenLiveUpdate();
+            return;
+        default:
+            break;
+        }
+    }
+    CAboutPage::OnCommand(id, code);
+}
+
+void CAboutExDlg::StartSocketsLibrary() {
+    // The Windows sockets library (version 2.2) that the main window's Internet test uses is to be
+    // started here; it comes with that test's platform side.
+}
+
+void CAboutExDlg::StartUpdateThread() {
+    // The automatic update check's thread (lowest priority, from here to the program's end) comes with
+    // the live update. It reads AutoUpdateOn() and shows its days left through this page.
+}
+
+void CAboutExDlg::OpenSystemReport() {
+    // The system-information report dialog comes with the system-information work; until then the
+    // button does nothing.
+}
+
+void CAboutExDlg::OpenLiveUpdate() {
+    // The live-update dialog (with the Internet test before it) comes with the live update; until then
+    // the button does nothing.
 }

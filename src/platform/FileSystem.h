@@ -1,4 +1,4 @@
-// File operations of start-up and the help pages.
+// File operations of start-up, the help pages and the About page.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,13 @@
 
 namespace platform {
 
+// A calendar day of the user's time zone.
+struct LocalDate {
+    int year = 0;
+    int month = 0; // 1..12
+    int day = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -16,6 +23,8 @@ public:
     virtual bool DeleteFolderTree(std::u16string_view folder) = 0;
     // The whole file read in binary mode; nullopt when it cannot be opened.
     virtual std::optional<std::vector<uint8_t>> ReadFile(std::u16string_view path) = 0;
+    // The day of the file's last write in local time; nullopt when the file cannot be found.
+    virtual std::optional<LocalDate> LastWriteDate(std::u16string_view path) = 0;
 };
 
 } // namespace platform

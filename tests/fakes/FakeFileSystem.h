@@ -1,4 +1,4 @@
-// Files in memory; folder deletions are recorded.
+// Files in memory with their last-write days; folder deletions are recorded.
 #pragma once
 
 #include <map>
@@ -22,8 +22,16 @@ public:
         }
         return it->second;
     }
+    std::optional<platform::LocalDate> LastWriteDate(std::u16string_view path) override {
+        auto it = writeDates.find(std::u16string(path));
+        if (it == writeDates.end()) {
+            return std::nullopt;
+        }
+        return it->second;
+    }
 
     std::map<std::u16string, std::vector<uint8_t>> files;
+    std::map<std::u16string, platform::LocalDate> writeDates;
     std::vector<std::u16string> deletedFolders;
 };
 

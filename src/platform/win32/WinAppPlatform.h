@@ -34,6 +34,7 @@ class WinFileSystem final : public FileSystem {
 public:
     bool DeleteFolderTree(std::u16string_view folder) override;
     std::optional<std::vector<uint8_t>> ReadFile(std::u16string_view path) override;
+    std::optional<LocalDate> LastWriteDate(std::u16string_view path) override;
 };
 
 class WinUsbDevices final : public UsbDevices {

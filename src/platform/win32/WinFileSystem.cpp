@@ -73,4 +73,19 @@ std::optional<std::vector<uint8_t>> WinFileSystem::ReadFile(std::u16string_view 
     return bytes;
 }
 
+std::optional<LocalDate> WinFileSystem::LastWriteDate(std::u16string_view path) {
+    std::u16string p(path);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(W(p), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    // The file time is UTC; the day the user sees is the one of the time zone in force.
+    FILETIME local{};
+    SYSTEMTIME day{};
+    if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &day)) {
+        return std::nullopt;
+    }
+    return LocalDate{day.wYear, day.wMonth, day.wDay};
+}
+
 } // namespace platform::win32
