@@ -22,7 +22,9 @@ uint32_t DownloadStatus::Begin(std::u16string fileName, std::u16string folder, u
 void DownloadStatus::Advance(uint64_t received) {
     std::lock_guard<std::mutex> hold(m_lock);
     m_status.received = received;
-    m_status.percent = PercentOf(received, m_status.total);
+    // 100 is kept for a file that has passed its checks, which come after the last byte.
+    uint32_t percent = PercentOf(received, m_status.total);
+    m_status.percent = percent > 99 ? 99 : percent;
 }
 
 void DownloadStatus::Finish(bool checked) {

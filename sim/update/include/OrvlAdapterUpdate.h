@@ -54,7 +54,7 @@ typedef int(ORVL_UPDATE_CALL* GetUpdateFromServerFn)(uint32_t reserved, const wc
 
 // 0 once the download has begun: fileName (260 units) holds the installer's plain file name, folder
 // (260 units) the download folder with a trailing backslash, *downloadHandle the download's number.
-// Non-zero: no download has begun yet.
+// Non-zero: no download has begun yet, or the last one failed (its file is deleted).
 typedef int(ORVL_UPDATE_CALL* GetDownloadFileInfoFn)(wchar_t* fileName, wchar_t* folder, uint32_t* downloadHandle);
 
 // 0: running, *percent valid. 21: finished and checked, *percent is 100. Other: no news. Safe to call

@@ -108,7 +108,8 @@ UPDATE_EXPORT int ORVL_UPDATE_CALL GetUpdateFromServer(uint32_t, const wchar_t* 
 UPDATE_EXPORT int ORVL_UPDATE_CALL GetDownloadFileInfo(wchar_t* fileName, wchar_t* folder,
                                                                uint32_t* downloadHandle) {
     DownloadSnapshot now = g_status.Read();
-    if (now.state == DownloadState::Idle) {
+    // A failed download's file is already deleted: its path must not look like an installer to start.
+    if (now.state == DownloadState::Idle || now.state == DownloadState::Failed) {
         return kCodeNotBegun;
     }
     Put(fileName, kPathBufferUnits, now.fileName);

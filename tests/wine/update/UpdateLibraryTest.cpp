@@ -172,6 +172,11 @@ TEST_F(UpdateLibraryTest, ACutOrDamagedInstallerIsDeletedAndExplained) {
         EXPECT_FALSE(run.message.text().empty());
         EXPECT_TRUE(run.installerPath.text().empty());
         EXPECT_FALSE(FileExists(DownloadFolder() + kInstallerName));
+        GuardedBuffer fileName(orvl_update::kPathBufferUnits);
+        GuardedBuffer folder(orvl_update::kPathBufferUnits);
+        uint32_t handle = 0;
+        EXPECT_NE(Library().getDownloadFileInfo(fileName.data(), folder.data(), &handle), orvl_update::kDownloadBegun)
+            << "no path of a deleted file";
         uint32_t percent = 0;
         EXPECT_NE(Library().getDownloadProgressInfo(&percent, nullptr, nullptr, nullptr, nullptr, nullptr),
                   orvl_update::kDownloadFinished);
