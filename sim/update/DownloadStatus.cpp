@@ -14,8 +14,8 @@ uint32_t DownloadStatus::Begin(std::u16string fileName, std::u16string folder, u
     if (++m_lastHandle == 0) {
         m_lastHandle = 1;
     }
-    m_status = DownloadSnapshot{DownloadState::Running, m_lastHandle, 0, total, 0, std::move(fileName),
-                                std::move(folder)};
+    m_status = DownloadSnapshot{DownloadState::Running, m_lastHandle,     0, total, 0,
+                                std::move(fileName),    std::move(folder)};
     return m_lastHandle;
 }
 

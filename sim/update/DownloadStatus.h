@@ -16,7 +16,7 @@ struct DownloadSnapshot {
     uint32_t handle = 0;
     uint64_t received = 0;
     uint64_t total = 0;
-    uint32_t percent = 0;  // 100 only once finished and checked
+    uint32_t percent = 0; // 100 only once finished and checked
     std::u16string fileName;
     std::u16string folder;
 };

@@ -11,7 +11,7 @@ namespace orvl_update {
 struct HttpUrl {
     std::string host;
     uint16_t port = 80;
-    std::string path;  // starts with '/'
+    std::string path; // starts with '/'
 
     // The address of a file beside this one: the path up to its last '/' followed by the name.
     HttpUrl Sibling(std::string_view fileName) const;
@@ -27,7 +27,7 @@ std::string BuildGetRequest(const HttpUrl& url);
 struct HttpResponseHead {
     int status = 0;
     std::optional<uint64_t> contentLength;
-    size_t headLength = 0;  // bytes up to and including the blank line
+    size_t headLength = 0; // bytes up to and including the blank line
 };
 
 // Null while the blank line that ends the head has not arrived, or when the status line is not HTTP.

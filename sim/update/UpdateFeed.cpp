@@ -60,7 +60,8 @@ std::u16string Unescape(std::u16string_view text) {
 // for Windows-1252, so a mark is put in front unless the feed is marked as UTF-16.
 std::vector<uint8_t> AsUtf8Unless16(std::span<const uint8_t> bytes) {
     std::vector<uint8_t> out;
-    bool marked16 = bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
+    bool marked16 = bytes.size() >= 2 &&
+                    ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
     bool marked8 = bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
     if (!marked16 && !marked8) {
         out = {0xEF, 0xBB, 0xBF};

@@ -33,7 +33,7 @@ public:
     const std::u16string& version() const { return m_version; }
     const std::u16string& fileName() const { return m_fileName; }
     uint64_t size() const { return m_size; }
-    const std::string& md5() const { return m_md5; }  // lower case
+    const std::string& md5() const { return m_md5; } // lower case
 
     std::u16string OfferText(std::u16string_view languageCode) const;
     std::u16string ReadyText(std::u16string_view languageCode) const;

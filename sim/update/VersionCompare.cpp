@@ -5,7 +5,9 @@
 namespace orvl_update {
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The digits a part starts with, without leading zeros, so that numbers compare by length and then
 // digit by digit whatever their size.

@@ -20,19 +20,19 @@ namespace orvl_update {
 
 inline constexpr const wchar_t* kLibraryName = L"OrvlAdapterUpdate.dll";
 
-inline constexpr uint32_t kTextBufferUnits = 512;  // message, availability and second buffers
-inline constexpr uint32_t kPathBufferUnits = 260;  // file-name and folder buffers
+inline constexpr uint32_t kTextBufferUnits = 512; // message, availability and second buffers
+inline constexpr uint32_t kPathBufferUnits = 260; // file-name and folder buffers
 
 // IsNewUpdateAvailable
-inline constexpr int kNewUpdateAvailable = 5;  // the buffer holds the text to offer
+inline constexpr int kNewUpdateAvailable = 5; // the buffer holds the text to offer
 inline constexpr int kNoNewUpdate = 4;
 // GetUpdateFromServer
-inline constexpr int kDownloaded = 0;  // the message buffer holds the text of the install question
+inline constexpr int kDownloaded = 0; // the message buffer holds the text of the install question
 // GetDownloadFileInfo
 inline constexpr int kDownloadBegun = 0;
 // GetDownloadProgressInfo
-inline constexpr int kDownloadRunning = 0;    // percent is valid
-inline constexpr int kDownloadFinished = 21;  // percent is 100
+inline constexpr int kDownloadRunning = 0;   // percent is valid
+inline constexpr int kDownloadFinished = 21; // percent is 100
 
 } // namespace orvl_update
 
@@ -42,20 +42,23 @@ extern "C" {
 // from section "MenuItem", key "version". stringTablePath: the feed address, section "LiveUpdate",
 // key "Feed" (the environment variable ORVL_UPDATE_FEED overrides it).
 // text: 512 units; on 5 the offer, on any other answer but 4 the reason of the failure.
-typedef int(ORVL_UPDATE_CALL* IsNewUpdateAvailableFn)(const wchar_t* languageCode, const wchar_t* setupIniPath,
+typedef int(ORVL_UPDATE_CALL* IsNewUpdateAvailableFn)(const wchar_t* languageCode,
+                                                      const wchar_t* setupIniPath,
                                                       const wchar_t* stringTablePath, wchar_t* text);
 
 // Blocks until the installer is downloaded and checked (size and MD5 from the feed). reserved: 0.
 // message: 512 units; on 0 the text of the install question, otherwise the reason of the failure.
 // installerPath: 512 units; on 0 the full path of the downloaded installer, otherwise empty.
 typedef int(ORVL_UPDATE_CALL* GetUpdateFromServerFn)(uint32_t reserved, const wchar_t* languageCode,
-                                                     const wchar_t* setupIniPath, const wchar_t* stringTablePath,
-                                                     wchar_t* message, wchar_t* installerPath);
+                                                     const wchar_t* setupIniPath,
+                                                     const wchar_t* stringTablePath, wchar_t* message,
+                                                     wchar_t* installerPath);
 
 // 0 once the download has begun: fileName (260 units) holds the installer's plain file name, folder
 // (260 units) the download folder with a trailing backslash, *downloadHandle the download's number.
 // Non-zero: no download has begun yet, or the last one failed (its file is deleted).
-typedef int(ORVL_UPDATE_CALL* GetDownloadFileInfoFn)(wchar_t* fileName, wchar_t* folder, uint32_t* downloadHandle);
+typedef int(ORVL_UPDATE_CALL* GetDownloadFileInfoFn)(wchar_t* fileName, wchar_t* folder,
+                                                     uint32_t* downloadHandle);
 
 // 0: running, *percent valid. 21: finished and checked, *percent is 100. Other: no news. Safe to call
 // on any thread while GetUpdateFromServer runs. Any pointer may be null. The others: bytes received

@@ -140,7 +140,8 @@ FetchResult HttpGet(const HttpUrl& url, uint32_t timeoutMs, const FetchHandlers&
             pending.append(piece);
             head = ParseResponseHead(pending);
             if (!head) {
-                if (pending.size() > kLongestHead || (pending.size() >= 5 && pending.compare(0, 5, "HTTP/") != 0)) {
+                if (pending.size() > kLongestHead ||
+                    (pending.size() >= 5 && pending.compare(0, 5, "HTTP/") != 0)) {
                     return FetchResult::BadAnswer;
                 }
                 continue;

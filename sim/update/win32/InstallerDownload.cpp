@@ -10,12 +10,15 @@
 namespace orvl_update {
 namespace {
 
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 
 class OutputFile {
 public:
     explicit OutputFile(const std::u16string& path)
-        : m_file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : m_file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr)) {}
     ~OutputFile() { Close(); }
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -72,7 +75,9 @@ UpdateOutcome DownloadInstaller(const UpdateFeed& feed, const HttpUrl& feedUrl, 
         bool writeFailed = false;
         FetchHandlers handlers;
         // A server that announces another size than the feed is sending another file.
-        handlers.onLength = [&feed](std::optional<uint64_t> length) { return !length || *length == feed.size(); };
+        handlers.onLength = [&feed](std::optional<uint64_t> length) {
+            return !length || *length == feed.size();
+        };
         handlers.onBody = [&](std::string_view piece) {
             if (received + piece.size() > feed.size()) {
                 return false;

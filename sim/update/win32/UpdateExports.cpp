@@ -65,8 +65,8 @@ private:
 extern "C" {
 
 UPDATE_EXPORT int ORVL_UPDATE_CALL IsNewUpdateAvailable(const wchar_t* languageCode,
-                                                                const wchar_t* setupIniPath,
-                                                                const wchar_t* stringTablePath, wchar_t* text) {
+                                                        const wchar_t* setupIniPath,
+                                                        const wchar_t* stringTablePath, wchar_t* text) {
     Put(text, kTextBufferUnits, u"");
     UpdateOffer offer = FindUpdate(setupIniPath, stringTablePath);
     if (offer.outcome.code == kCodeNewer) {
@@ -78,9 +78,9 @@ UPDATE_EXPORT int ORVL_UPDATE_CALL IsNewUpdateAvailable(const wchar_t* languageC
 }
 
 UPDATE_EXPORT int ORVL_UPDATE_CALL GetUpdateFromServer(uint32_t, const wchar_t* languageCode,
-                                                               const wchar_t* setupIniPath,
-                                                               const wchar_t* stringTablePath, wchar_t* message,
-                                                               wchar_t* installerPath) {
+                                                       const wchar_t* setupIniPath,
+                                                       const wchar_t* stringTablePath, wchar_t* message,
+                                                       wchar_t* installerPath) {
     Put(message, kTextBufferUnits, u"");
     Put(installerPath, kTextBufferUnits, u"");
     DownloadSlot slot;
@@ -106,7 +106,7 @@ UPDATE_EXPORT int ORVL_UPDATE_CALL GetUpdateFromServer(uint32_t, const wchar_t* 
 }
 
 UPDATE_EXPORT int ORVL_UPDATE_CALL GetDownloadFileInfo(wchar_t* fileName, wchar_t* folder,
-                                                               uint32_t* downloadHandle) {
+                                                       uint32_t* downloadHandle) {
     DownloadSnapshot now = g_status.Read();
     // A failed download's file is already deleted: its path must not look like an installer to start.
     if (now.state == DownloadState::Idle || now.state == DownloadState::Failed) {
@@ -119,8 +119,8 @@ UPDATE_EXPORT int ORVL_UPDATE_CALL GetDownloadFileInfo(wchar_t* fileName, wchar_
 }
 
 UPDATE_EXPORT int ORVL_UPDATE_CALL GetDownloadProgressInfo(uint32_t* percent, uint32_t* bytesReceived,
-                                                                   uint32_t* downloadHandle, uint32_t* totalBytes,
-                                                                   uint32_t* state, uint32_t* reserved) {
+                                                           uint32_t* downloadHandle, uint32_t* totalBytes,
+                                                           uint32_t* state, uint32_t* reserved) {
     DownloadSnapshot now = g_status.Read();
     Put(bytesReceived, now.received);
     Put(downloadHandle, now.handle);

@@ -16,8 +16,8 @@
 // ends when the named event is set, or when it is ended.
 #include "base/Md5.h"
 
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 #include <ws2tcpip.h>
 
 #include <cstdio>
@@ -37,15 +37,15 @@ enum class Mode { None, Newer, Truncated, Corrupt, Slow, Junk, BadName, LongText
 struct Served {
     Mode mode = Mode::Newer;
     std::string feed;
-    std::string installer;  // as sent, after the mode's damage
+    std::string installer; // as sent, after the mode's damage
     size_t sentBeforeClosing = 0;
 };
 
 bool ParseMode(const std::wstring& text, Mode& mode) {
     const std::pair<const wchar_t*, Mode> names[] = {
-        {L"none", Mode::None},   {L"newer", Mode::Newer}, {L"truncated", Mode::Truncated}, {L"corrupt", Mode::Corrupt},
-        {L"slow", Mode::Slow},   {L"junk", Mode::Junk},   {L"badname", Mode::BadName},
-        {L"longtext", Mode::LongText}};
+        {L"none", Mode::None},       {L"newer", Mode::Newer},      {L"truncated", Mode::Truncated},
+        {L"corrupt", Mode::Corrupt}, {L"slow", Mode::Slow},        {L"junk", Mode::Junk},
+        {L"badname", Mode::BadName}, {L"longtext", Mode::LongText}};
     for (const auto& [name, value] : names) {
         if (text == name) {
             mode = value;
@@ -56,7 +56,8 @@ bool ParseMode(const std::wstring& text, Mode& mode) {
 }
 
 std::string Md5Of(const std::string& bytes) {
-    return base::Md5::HexOf(base::Md5::Of(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())));
+    return base::Md5::HexOf(
+        base::Md5::Of(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())));
 }
 
 std::string BuildFeed(Mode mode, const std::string& installer) {
@@ -71,17 +72,24 @@ std::string BuildFeed(Mode mode, const std::string& installer) {
     std::string name = mode == Mode::BadName ? std::string("..\\") + kInstallerName : kInstallerName;
     if (mode == Mode::LongText) {
         std::string longText(2000, 'L');
-        return "[Update]\r\nVersion=" + version + "\r\nFile=" + name + "\r\nSize=" +
-               std::to_string(installer.size()) + "\r\nMD5=" + Md5Of(installer) + "\r\n[Offer]\r\nenu=" + longText +
-               "\r\n[Ready]\r\nenu=" + longText + "\r\n";
+        return "[Update]\r\nVersion=" + version + "\r\nFile=" + name +
+               "\r\nSize=" + std::to_string(installer.size()) + "\r\nMD5=" + Md5Of(installer) +
+               "\r\n[Offer]\r\nenu=" + longText + "\r\n[Ready]\r\nenu=" + longText + "\r\n";
     }
     std::string md5 = Md5Of(installer);
-    return "[Update]\r\nVersion=" + version + "\r\nFile=" + name + "\r\nSize=" + std::to_string(installer.size()) +
-           "\r\nMD5=" + md5 + "\r\n[Offer]\r\nenu=Version " + version +
+    return "[Update]\r\nVersion=" + version + "\r\nFile=" + name +
+           "\r\nSize=" + std::to_string(installer.size()) + "\r\nMD5=" + md5 + "\r\n[Offer]\r\nenu=Version " +
+           version +
            " of the utility is available.\\nIt brings the newest driver settings.\r\n"
-           "deu=Version " + version + " des Programms ist verf\xC3\xBC" "gbar.\r\n"
-           "[Ready]\r\nenu=Version " + version + " has been downloaded.\r\n"
-           "deu=Version " + version + " wurde heruntergeladen.\r\n";
+           "deu=Version " +
+           version +
+           " des Programms ist verf\xC3\xBC"
+           "gbar.\r\n"
+           "[Ready]\r\nenu=Version " +
+           version +
+           " has been downloaded.\r\n"
+           "deu=Version " +
+           version + " wurde heruntergeladen.\r\n";
 }
 
 bool SendAll(SOCKET s, const char* data, size_t size) {
@@ -97,8 +105,9 @@ bool SendAll(SOCKET s, const char* data, size_t size) {
 }
 
 std::string Head(const char* status, size_t length) {
-    return std::string("HTTP/1.0 ") + status + "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-           std::to_string(length) + "\r\nConnection: close\r\n\r\n";
+    return std::string("HTTP/1.0 ") + status +
+           "\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(length) +
+           "\r\nConnection: close\r\n\r\n";
 }
 
 std::string RequestedPath(SOCKET s) {
@@ -159,8 +168,9 @@ bool ReadWholeFile(const wchar_t* path, std::string& bytes) {
     if (ok) {
         bytes.resize(static_cast<size_t>(size.QuadPart));
         DWORD read = 0;
-        ok = bytes.empty() || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-                               read == bytes.size());
+        ok = bytes.empty() ||
+             (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+              read == bytes.size());
     }
     CloseHandle(file);
     return ok;
@@ -183,8 +193,10 @@ bool WritePortFile(const std::wstring& path, unsigned port) {
 int wmain(int argc, wchar_t** argv) {
     Served served;
     if (argc < 4 || !ParseMode(argv[1], served.mode)) {
-        std::fputs("usage: UpdateServer none|newer|truncated|corrupt|slow|junk|badname|longtext <port file> <installer> "
-                   "[stop event]\n", stderr);
+        std::fputs("usage: UpdateServer none|newer|truncated|corrupt|slow|junk|badname|longtext <port file> "
+                   "<installer> "
+                   "[stop event]\n",
+                   stderr);
         return 2;
     }
     std::string installer;
@@ -196,7 +208,8 @@ int wmain(int argc, wchar_t** argv) {
     served.installer = installer;
     served.sentBeforeClosing = served.mode == Mode::Truncated ? installer.size() / 2 : installer.size();
     if (served.mode == Mode::Corrupt && !installer.empty()) {
-        served.installer[installer.size() / 2] = static_cast<char>(served.installer[installer.size() / 2] ^ 0x5A);
+        served.installer[installer.size() / 2] =
+            static_cast<char>(served.installer[installer.size() / 2] ^ 0x5A);
     }
 
     WSADATA data;
@@ -209,14 +222,16 @@ int wmain(int argc, wchar_t** argv) {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = 0;
     int length = sizeof address;
-    if (listener == INVALID_SOCKET || bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+    if (listener == INVALID_SOCKET ||
+        bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         listen(listener, SOMAXCONN) != 0 ||
         getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
         !WritePortFile(argv[2], ntohs(address.sin_port))) {
         std::fputs("UpdateServer: cannot listen on 127.0.0.1\n", stderr);
         return 5;
     }
-    std::printf("UpdateServer: http://127.0.0.1:%u/feed.ini\n", static_cast<unsigned>(ntohs(address.sin_port)));
+    std::printf("UpdateServer: http://127.0.0.1:%u/feed.ini\n",
+                static_cast<unsigned>(ntohs(address.sin_port)));
     std::fflush(stdout);
 
     if (argc >= 5) {

@@ -22,9 +22,9 @@ TEST(HttpUrl, SplitsHostPortAndPath) {
 }
 
 TEST(HttpUrl, RefusesWhatCannotBeRequested) {
-    for (const char16_t* text : {u"https://host/feed", u"ftp://host/x", u"http://:80/x", u"http://host:0/x",
-                                 u"http://host:65536/x", u"http://host:8x/x", u"http://host/a b",
-                                 u"http://host/a\r\nX: y", u"http://user@host/x", u""}) {
+    for (const char16_t* text :
+         {u"https://host/feed", u"ftp://host/x", u"http://:80/x", u"http://host:0/x", u"http://host:65536/x",
+          u"http://host:8x/x", u"http://host/a b", u"http://host/a\r\nX: y", u"http://user@host/x", u""}) {
         EXPECT_FALSE(ParseHttpUrl(text)) << base::NarrowForLog(text);
     }
 }

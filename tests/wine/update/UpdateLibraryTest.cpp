@@ -20,7 +20,9 @@ constexpr size_t kSlack = 64;
 struct GuardedBuffer {
     explicit GuardedBuffer(size_t capacity) : units(capacity + kSlack, kSentinel), size(capacity) {}
     wchar_t* data() { return units.data(); }
-    std::wstring text() const { return std::wstring(units.begin(), std::find(units.begin(), units.end(), L'\0')); }
+    std::wstring text() const {
+        return std::wstring(units.begin(), std::find(units.begin(), units.end(), L'\0'));
+    }
     bool tailUntouched() const {
         return std::all_of(units.begin() + static_cast<std::ptrdiff_t>(size), units.end(),
                            [](wchar_t c) { return c == kSentinel; });
@@ -65,7 +67,8 @@ protected:
 
     int Ask(const ProgramFiles& files, std::wstring& text, const wchar_t* language = L"enu") {
         GuardedBuffer buffer(orvl_update::kTextBufferUnits);
-        int result = Library().isNewUpdateAvailable(language, files.setupIni(), files.stringTable(), buffer.data());
+        int result =
+            Library().isNewUpdateAvailable(language, files.setupIni(), files.stringTable(), buffer.data());
         EXPECT_TRUE(buffer.tailUntouched());
         text = buffer.text();
         return result;
@@ -125,7 +128,8 @@ TEST_F(UpdateLibraryTest, TheInstallerArrivesWholeWithProgressReadableMeanwhile)
             begun = Library().getDownloadFileInfo(fileName.data(), folder.data(), &infoHandle) == 0;
         }
         uint32_t percent = 1000, received = 0, handle = 0, total = 0, state = 0, reserved = 7;
-        int progress = Library().getDownloadProgressInfo(&percent, &received, &handle, &total, &state, &reserved);
+        int progress =
+            Library().getDownloadProgressInfo(&percent, &received, &handle, &total, &state, &reserved);
         if (progress == orvl_update::kDownloadRunning) {
             EXPECT_LE(percent, 99u);
             percents.push_back(percent);
@@ -136,7 +140,8 @@ TEST_F(UpdateLibraryTest, TheInstallerArrivesWholeWithProgressReadableMeanwhile)
     }
     worker.join();
 
-    ASSERT_EQ(run.result, orvl_update::kDownloaded) << std::string(run.message.text().begin(), run.message.text().end());
+    ASSERT_EQ(run.result, orvl_update::kDownloaded)
+        << std::string(run.message.text().begin(), run.message.text().end());
     EXPECT_EQ(run.message.text(), L"Version 999.0.0 wurde heruntergeladen.");
     ASSERT_TRUE(begun);
     EXPECT_NE(infoHandle, 0u);
@@ -175,7 +180,8 @@ TEST_F(UpdateLibraryTest, ACutOrDamagedInstallerIsDeletedAndExplained) {
         GuardedBuffer fileName(orvl_update::kPathBufferUnits);
         GuardedBuffer folder(orvl_update::kPathBufferUnits);
         uint32_t handle = 0;
-        EXPECT_NE(Library().getDownloadFileInfo(fileName.data(), folder.data(), &handle), orvl_update::kDownloadBegun)
+        EXPECT_NE(Library().getDownloadFileInfo(fileName.data(), folder.data(), &handle),
+                  orvl_update::kDownloadBegun)
             << "no path of a deleted file";
         uint32_t percent = 0;
         EXPECT_NE(Library().getDownloadProgressInfo(&percent, nullptr, nullptr, nullptr, nullptr, nullptr),

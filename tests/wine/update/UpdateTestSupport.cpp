@@ -57,7 +57,9 @@ std::wstring DistDir() {
     return path;
 }
 
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string Md5OfFile(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);
@@ -77,12 +79,9 @@ const UpdateLibrary& Library() {
         SetDllDirectoryW(DistDir().c_str());
         HMODULE module = LoadLibraryW(orvl_update::kLibraryName);
         if (module) {
-            found.isNewUpdateAvailable =
-                Export<IsNewUpdateAvailableFn>(module, "IsNewUpdateAvailable");
-            found.getUpdateFromServer =
-                Export<GetUpdateFromServerFn>(module, "GetUpdateFromServer");
-            found.getDownloadFileInfo =
-                Export<GetDownloadFileInfoFn>(module, "GetDownloadFileInfo");
+            found.isNewUpdateAvailable = Export<IsNewUpdateAvailableFn>(module, "IsNewUpdateAvailable");
+            found.getUpdateFromServer = Export<GetUpdateFromServerFn>(module, "GetUpdateFromServer");
+            found.getDownloadFileInfo = Export<GetDownloadFileInfoFn>(module, "GetDownloadFileInfo");
             found.getDownloadProgressInfo =
                 Export<GetDownloadProgressInfoFn>(module, "GetDownloadProgressInfo");
         }
@@ -95,11 +94,12 @@ UpdateServer::UpdateServer(const wchar_t* mode) {
     m_portFile = TempFolder() + UniqueName(L"update-port") + L".txt";
     std::wstring stopName = UniqueName(L"UpdateServerStop");
     m_stop = CreateEventW(nullptr, TRUE, FALSE, stopName.c_str());
-    std::wstring command = L"\"" + DistDir() + L"UpdateServer.exe\" " + mode + L" \"" + m_portFile + L"\" \"" +
-                           DistDir() + L"setup.exe\" " + stopName;
+    std::wstring command = L"\"" + DistDir() + L"UpdateServer.exe\" " + mode + L" \"" + m_portFile +
+                           L"\" \"" + DistDir() + L"setup.exe\" " + stopName;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &m_process)) {
         return;
     }
     for (int i = 0; i < 200 && m_port == 0; ++i) {

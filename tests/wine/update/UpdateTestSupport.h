@@ -11,7 +11,7 @@
 
 namespace updatetest {
 
-std::wstring DistDir();  // with a trailing backslash
+std::wstring DistDir(); // with a trailing backslash
 std::string Md5OfFile(const std::wstring& path);
 bool FileExists(const std::wstring& path);
 
