@@ -389,10 +389,13 @@ void CProFileSettingDlg::ProfileToData() {
     if (security == Security::Wpa && !host().IsEnabled(IDC_RADIO_PROFILE_SECURITY_WPA)) {
         security = Security::None; // the network type cannot use WPA here
     }
-    switch (security) {
-    case Security::None:
+    if (security != Security::Wpa) {
+        // The key of the profile shown before is not this profile's, and must not stay on screen.
         host().Combo(IDC_COMBO_PROFILE_WPA).Select(0);
         host().SetText(IDC_EDIT_PROFILE_PSK, u"");
+    }
+    switch (security) {
+    case Security::None:
         break;
     case Security::Wep: {
         bool passphraseMode = m_working.noPassphrase == 0;

@@ -116,8 +116,10 @@ TEST_F(SettingsPageTest, AStoredWepProfileShowsItsKeysAndTheAppliedOneCannotGo) 
     EXPECT_EQ(Page().Edit(IDC_EDIT_PROFILE_WEP_KEY).PasswordChar(), u'*');
     EXPECT_EQ(Shown(IDC_EDIT_PROFILE_WEP_KEY), u"abcdefghijklm") << "masked, not replaced";
 
-    // Shown again from the list: the key as stored, the lengths and key number it has.
-    Page().SelectItem(IDC_COMBO_PROFILE_NAME, 0);
+    // Shown again from the list, after a WPA profile: the key as stored, the lengths and key number it
+    // has, and nothing of the WPA profile's key.
+    TypeWpa2Profile(u"Home", u"HomeNet", u"password1");
+    Page().Click(IDC_BUTTON_PROFILE_SAVE_PROFILE);
     Page().SelectItem(IDC_COMBO_PROFILE_NAME, Page().Combo(IDC_COMBO_PROFILE_NAME).Find(u"Lab"));
     EXPECT_TRUE(Checked(IDC_RADIO_PROFILE_SECURITY_WEP));
     EXPECT_TRUE(Checked(IDC_RADIO_PROFILE_SECURITY_KEY));
@@ -125,6 +127,7 @@ TEST_F(SettingsPageTest, AStoredWepProfileShowsItsKeysAndTheAppliedOneCannotGo) 
     EXPECT_EQ(Page().Combo(IDC_COMBO_PROFILE_MANUAL_KEYLEN).Selection(), settings::kKeyLength128);
     EXPECT_EQ(Shown(IDC_EDIT_PROFILE_WEP_KEY), u"6162636465666768696A6B6C6D");
     EXPECT_EQ(Page().Edit(IDC_EDIT_PROFILE_WEP_KEY).PasswordChar(), 0);
+    EXPECT_EQ(Shown(IDC_EDIT_PROFILE_PSK), u"");
     EXPECT_TRUE(Enabled(IDC_BUTTON_PROFILE_DEL_PROFILE));
     EXPECT_FALSE(Enabled(IDC_BUTTON_PROFILE_SAVE_PROFILE));
 
