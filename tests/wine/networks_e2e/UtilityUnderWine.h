@@ -155,16 +155,20 @@ protected:
         return WaitFor([&] { return Log().find(text, from) != std::string::npos; }, milliseconds);
     }
 
-    // Saves the main window as <name>.png in the folder KT_DOC_SCREENSHOTS_DIR names (the repository's
-    // docs), and as a bitmap beside the other test pictures when KT_SCREENSHOT_DIR is set.
-    void SavePicture(const std::wstring& name) {
+    // Saves the main window (or another of the program's windows, such as a dialog) as <name>.png in the
+    // folder KT_DOC_SCREENSHOTS_DIR names (the repository's docs), and as a bitmap beside the other test
+    // pictures when KT_SCREENSHOT_DIR is set.
+    void SavePicture(const std::wstring& name, HWND window = nullptr) {
+        if (window == nullptr) {
+            window = m_main;
+        }
         std::wstring shots = Env(L"KT_SCREENSHOT_DIR");
         if (!shots.empty()) {
-            EXPECT_TRUE(CaptureWindow(m_main, WindowsPath(shots) + name + L".bmp"));
+            EXPECT_TRUE(CaptureWindow(window, WindowsPath(shots) + name + L".bmp"));
         }
         std::wstring docs = Env(L"KT_DOC_SCREENSHOTS_DIR");
         if (!docs.empty()) {
-            EXPECT_TRUE(CaptureWindowAsPng(m_main, WindowsPath(docs) + name + L".png")) << Narrow(docs);
+            EXPECT_TRUE(CaptureWindowAsPng(window, WindowsPath(docs) + name + L".png")) << Narrow(docs);
         }
     }
 
