@@ -185,7 +185,9 @@ int CProFileSettingDlg::FillProfileList() {
 }
 
 void CProFileSettingDlg::ShowCurrentProfile() {
-    if (!IsOpen()) {
+    // The main window asks for this when a connection has come up and when the adapter arrives; edits
+    // the user is making meanwhile stay (Cancel brings the current profile back on purpose).
+    if (!IsOpen() || m_modified) {
         return;
     }
     // A store that cannot take the default profile (full, or writes refused) would have the page try

@@ -352,7 +352,10 @@ void CProFileSettingDlg::ApplySettings() {
     m_modified = false;
     EnableSave(false);
 
+    // Kept under ProfileData too: the page shows the current profile again from there once the adapter
+    // has connected, and the next start connects to it.
     profiles::SetCurrentProfile(m_working);
+    profiles::SaveCurrentProfile();
     if (mainWindow != nullptr) {
         mainWindow->RestartFallbackClock();
         mainWindow->RequestConnect(-1);
@@ -451,6 +454,7 @@ void CProFileSettingDlg::RunPriority() {
             return;
         }
         profiles::SetCurrentProfile(profiles::ProfileTable[1]);
+        profiles::SaveCurrentProfile();
     }
     if (CNetUIDlg* mainWindow = MainWindow()) {
         mainWindow->RestartFallbackClock();

@@ -240,3 +240,39 @@ TEST_F(SettingsApply, AdvancedSettingsSuspendTheAltKeysAndOkIsAnEdit) {
     EXPECT_TRUE(host->HotKeyRegistered(mainwnd::kHotKeyDelete));
     EXPECT_TRUE(Enabled(IDC_BUTTON_PROFILE_SAVE_PROFILE));
 }
+
+// The main window shows the current profile again once the adapter has connected: that is the profile
+// just applied, read back from where it is kept, and edits the user has begun meanwhile stay.
+TEST_F(SettingsApply, TheAppliedProfileIsKeptAndShownAfterTheConnection) {
+    OpenPage();
+    ShowWindow();
+    TypeWpa2Profile(u"Home", u"HomeNet", u"password1");
+    Apply();
+    std::u16string kept;
+    registry.ReadString(platform::kHkeyLocalMachine, std::u16string(mainwndtest::kAppKey) + u"\\ProfileData",
+                        u"ConfigurationName", kept);
+    EXPECT_EQ(kept, u"Home");
+    Connected(u"HomeNet", 80);
+    RunConnectWorker();
+    Settle();
+    host->FireTimer(mainwnd::kTimerConnectWatch);
+    EXPECT_EQ(Shown(IDC_COMBO_PROFILE_NAME), u"Home");
+    EXPECT_EQ(Shown(IDC_COMBO_PROFILE_SSID), u"HomeNet");
+    EXPECT_FALSE(Enabled(IDC_BUTTON_PROFILE_DEL_PROFILE)) << "the applied profile";
+
+    // Applied from the priority dialog too.
+    TypeWpa2Profile(u"Office", u"OfficeNet", u"password2");
+    Page().Click(IDC_BUTTON_PROFILE_SAVE_PROFILE);
+    modalAnswers[IDD_DIALOG_PROFILE_SETTING_PRIORITY] = ui::kIdOk;
+    Page().Click(IDC_BUTTON_PROFILE_PRIORITY_PROFILE);
+    registry.ReadString(platform::kHkeyLocalMachine, std::u16string(mainwndtest::kAppKey) + u"\\ProfileData",
+                        u"ConfigurationName", kept);
+    EXPECT_EQ(kept, u"Office");
+
+    // A reload after a connection leaves what is being typed.
+    Page().Type(IDC_EDIT_PROFILE_PSK, u"password3");
+    window->ShowPage(CQueryTabCtrl::kSettings);
+    host->Deliver(mainwnd::kMsgConnectStarted);
+    host->FireTimer(mainwnd::kTimerConnectWatch);
+    EXPECT_EQ(Shown(IDC_EDIT_PROFILE_PSK), u"password3");
+}
