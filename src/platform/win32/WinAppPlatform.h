@@ -35,6 +35,7 @@ public:
     bool DeleteFolderTree(std::u16string_view folder) override;
     std::optional<std::vector<uint8_t>> ReadFile(std::u16string_view path) override;
     std::optional<LocalDate> LastWriteDate(std::u16string_view path) override;
+    bool WriteFile(std::u16string_view path, const std::vector<uint8_t>& bytes) override;
 };
 
 class WinUsbDevices final : public UsbDevices {
@@ -64,7 +65,8 @@ public:
 
 class WinShell final : public Shell {
 public:
-    intptr_t Open(std::u16string_view verb, std::u16string_view target) override;
+    intptr_t Open(std::u16string_view verb, std::u16string_view target,
+                  std::u16string_view parameters = {}) override;
     intptr_t Run(std::u16string_view commandLine) override;
 };
 

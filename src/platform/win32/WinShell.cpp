@@ -6,9 +6,10 @@
 
 namespace platform::win32 {
 
-intptr_t WinShell::Open(std::u16string_view verb, std::u16string_view target) {
-    std::u16string v(verb), t(target);
-    return reinterpret_cast<intptr_t>(ShellExecuteW(nullptr, W(v), W(t), nullptr, nullptr, SW_SHOWNORMAL));
+intptr_t WinShell::Open(std::u16string_view verb, std::u16string_view target, std::u16string_view parameters) {
+    std::u16string v(verb), t(target), p(parameters);
+    return reinterpret_cast<intptr_t>(
+        ShellExecuteW(nullptr, W(v), W(t), p.empty() ? nullptr : W(p), nullptr, SW_SHOWNORMAL));
 }
 
 intptr_t WinShell::Run(std::u16string_view commandLine) {
