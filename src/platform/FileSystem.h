@@ -1,4 +1,4 @@
-// File operations of start-up, the help pages and the About page.
+// File operations of start-up, the help pages, the About page and its system-information report.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +25,8 @@ public:
     virtual std::optional<std::vector<uint8_t>> ReadFile(std::u16string_view path) = 0;
     // The day of the file's last write in local time; nullopt when the file cannot be found.
     virtual std::optional<LocalDate> LastWriteDate(std::u16string_view path) = 0;
+    // Creates the file, or empties it, and writes `bytes`; false when any of that failed.
+    virtual bool WriteFile(std::u16string_view path, const std::vector<uint8_t>& bytes) = 0;
 };
 
 } // namespace platform

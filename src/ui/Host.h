@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -99,6 +100,11 @@ public:
     // decide it is no longer true), as if the user had chosen `answer`; false when none is open.
     virtual bool CloseMessageBox(int answer) = 0;
     virtual int RunModal(Dialog& child) = 0;
+    // The system's save dialog: `defaultName` offered, `extension` added to a name typed without one,
+    // `filter` as "description|pattern|...||"; a file that exists is replaced only when the user agrees.
+    // The chosen path, or nullopt when the user cancelled.
+    virtual std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName, std::u16string_view extension,
+                                                          std::u16string_view filter) = 0;
     // An owned top-level window that lives until it ends or this one goes; false when it could not be
     // created.
     virtual bool ShowModeless(Dialog& child) = 0;

@@ -1,7 +1,9 @@
-// Files in memory with their last-write days; folder deletions are recorded.
+// Files in memory with their last-write days; folder deletions are recorded, and chosen paths refuse
+// to be written.
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,16 @@ public:
         return it->second;
     }
 
+    bool WriteFile(std::u16string_view path, const std::vector<uint8_t>& bytes) override {
+        if (unwritablePaths.count(std::u16string(path)) != 0) {
+            return false;
+        }
+        files[std::u16string(path)] = bytes;
+        return true;
+    }
+
     std::map<std::u16string, std::vector<uint8_t>> files;
+    std::set<std::u16string> unwritablePaths; // WriteFile fails for these
     std::map<std::u16string, platform::LocalDate> writeDates;
     std::vector<std::u16string> deletedFolders;
 };

@@ -492,6 +492,17 @@ int FakeHost::RunModal(ui::Dialog& child) {
     return childHost.ended() ? childHost.result() : ui::kIdCancel;
 }
 
+std::optional<std::u16string> FakeHost::AskSaveFileName(std::u16string_view defaultName,
+                                                       std::u16string_view extension, std::u16string_view filter) {
+    saveRequests.push_back({std::u16string(defaultName), std::u16string(extension), std::u16string(filter)});
+    if (saveAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::u16string> answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 bool FakeHost::ShowModeless(ui::Dialog& child) {
     modelessChildren.push_back(&child);
     auto host = std::unique_ptr<FakeHost>(new FakeHost(child, this, false));

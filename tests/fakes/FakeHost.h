@@ -116,6 +116,15 @@ public:
     std::function<void(const ShownBox&)> whileMessageBoxOpen;
     std::vector<std::pair<uint32_t, std::u16string>> systemMenu;
     std::deque<int> modalAnswers;
+    // Save dialogs take the next answer (a path, or nullopt for Cancel); with none left they are
+    // cancelled. Each one asked is recorded.
+    struct SaveRequest {
+        std::u16string defaultName;
+        std::u16string extension;
+        std::u16string filter;
+    };
+    std::deque<std::optional<std::u16string>> saveAnswers;
+    std::vector<SaveRequest> saveRequests;
     std::vector<int> modalTemplates;
     std::function<int(ui::Dialog& child)> modalHandler;
     std::vector<ui::Dialog*> modelessChildren;
@@ -170,6 +179,8 @@ public:
     int ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) override;
     bool CloseMessageBox(int answer) override;
     int RunModal(ui::Dialog& child) override;
+    std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName, std::u16string_view extension,
+                                                  std::u16string_view filter) override;
     bool ShowModeless(ui::Dialog& child) override;
     bool CreatePage(ui::Dialog& page, ui::ControlId area) override;
     void ShowPage(ui::Dialog& page, bool show) override;

@@ -1,5 +1,6 @@
 #include "platform/win32/WinText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/win32/WinAppPlatform.h"
@@ -86,6 +87,24 @@ std::optional<LocalDate> WinFileSystem::LastWriteDate(std::u16string_view path) 
         return std::nullopt;
     }
     return LocalDate{day.wYear, day.wMonth, day.wDay};
+}
+
+bool WinFileSystem::WriteFile(std::u16string_view path, const std::vector<uint8_t>& bytes) {
+    std::u16string p(path);
+    HANDLE file = CreateFileW(W(p), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool written = true;
+    size_t done = 0;
+    while (written && done < bytes.size()) {
+        DWORD n = 0;
+        DWORD piece = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        written = ::WriteFile(file, bytes.data() + done, piece, &n, nullptr) && n == piece;
+        done += n;
+    }
+    // A full disk may show only when the file is closed.
+    return CloseHandle(file) && written;
 }
 
 } // namespace platform::win32

@@ -60,6 +60,8 @@ public:
     int ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) override;
     bool CloseMessageBox(int answer) override;
     int RunModal(Dialog& child) override;
+    std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName, std::u16string_view extension,
+                                                  std::u16string_view filter) override;
     bool ShowModeless(Dialog& child) override;
     bool CreatePage(Dialog& page, ControlId area) override;
     void ShowPage(Dialog& page, bool show) override;
