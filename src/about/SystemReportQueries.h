@@ -1,0 +1,25 @@
+// What the system-information report asks of parts of the program that do not offer it yet. Each
+// query is named for what it answers, so its callers stay as they are when the real answer arrives.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "networks/NetworkRules.h"
+
+namespace about {
+
+// Whether the adapter's hardware push button was pressed since the report opened. The button's
+// notification is not wired to a mark the report could read, so this answers false until it is; the
+// report then closes only when the adapter goes.
+bool HardwarePushButtonPressed();
+
+// The Networks tab's column titles and row texts in the current language. The tab reads the same keys
+// for its own list; both should read them from one place of the networks part once it offers one.
+struct NetworksTabTexts {
+    std::array<std::u16string, networks::kColumnCount> titles;
+    networks::RowTexts rows;
+};
+NetworksTabTexts ReadNetworksTabTexts();
+
+} // namespace about
