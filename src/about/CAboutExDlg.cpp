@@ -1,6 +1,10 @@
 #include "about/CAboutExDlg.h"
 
 #include "about/AboutRules.h"
+#include "about/CAboutExSysinfoListDlg.h"
+#include "about/CAboutExLiveUpdateDlg.h"
+#include "about/CAutoUpdateMsgDlg.h"
+#include "about/LiveUpdateRules.h"
 #include "app/AppGlobals.h"
 #include "app/AppSettings.h"
 #include "app/AppTexts.h"
@@ -20,6 +24,10 @@ namespace {
 constexpr std::u16string_view kSection = u"IDD_DIALOG_ABOUT";
 constexpr std::u16string_view kAutoUpdate = u"AutoUpdate";
 constexpr std::u16string_view kAutoUpdateTime = u"AutoUpdateTime";
+
+// From the background check to the page: the days left to show (wParam), and news to offer.
+constexpr uint32_t kMsgUpdateDaysLeft = ui::kFirstPrivateMessage + 0x710;
+constexpr uint32_t kMsgOfferUpdate = ui::kFirstPrivateMessage + 0x711;
 
 struct TextItem {
     ui::ControlId id;
@@ -62,9 +70,11 @@ platform::WallClock& SystemCalendar() {
 
 CAboutExDlg::CAboutExDlg() : CAboutExDlg(SystemCalendar()) {}
 
-CAboutExDlg::CAboutExDlg(platform::WallClock& clock)
+CAboutExDlg::CAboutExDlg(platform::WallClock& clock) : CAboutExDlg(clock, about::ProgramLiveUpdateServices()) {}
+
+CAboutExDlg::CAboutExDlg(platform::WallClock& clock, about::LiveUpdateServices& liveUpdate)
     : CAboutPage(IDD_DIALOG_ABOUTEX, mainwnd::kMsgAboutPageKey, u"About.rtf", IDC_RICHEDIT_PAGE_HELP),
-      m_clock(clock) {}
+      m_clock(clock), m_liveUpdate(liveUpdate) {}
 
 bool CAboutExDlg::OnInit() {
     CAboutPage::OnInit();
@@ -221,16 +231,115 @@ void CAboutExDlg::StartSocketsLibrary() {
 }
 
 void CAboutExDlg::StartUpdateThread() {
-    // The automatic update check's thread (lowest priority, from here to the program's end) comes with
-    // the live update. It reads AutoUpdateOn() and shows its days left through this page.
+    ui::Poster page = host().MakePoster();
+    about::UpdateCheckLinks links;
+    links.autoUpdateOn = [this] { return AutoUpdateOn(); };
+    links.wizardRunning = about::ConnectWizardRunning;
+    links.internetReachable = [this] { return InternetReachableForUpdate(false); };
+    links.showDaysLeft = [page](int days) { page.Post(kMsgUpdateDaysLeft, static_cast<uintptr_t>(days), 0); };
+    links.offer = [page] { return page.Post(kMsgOfferUpdate, 0, 0); };
+    m_updateCheck = std::make_unique<about::UpdateCheck>(m_liveUpdate, m_liveUpdateGate, std::move(links));
+    // Only the main window's page checks: the offer needs the window, and a page shown on its own (a
+    // test of its layout) must not start asking the network.
+    if (m_liveUpdate.backgroundThread && MainWindow() != nullptr) {
+        m_updateThread = std::make_unique<mainwnd::WorkerThread>([this] { return m_updateCheck->Step(); });
+        m_updateThread->Start();
+    }
 }
 
 void CAboutExDlg::OpenSystemReport() {
-    // The system-information report dialog comes with the system-information work; until then the
-    // button does nothing.
+    // The report names the utility and driver as this page shows them, labels included.
+    std::u16string softwareLine = host().GetText(IDC_STATIC_ABOUT_CLEAR_WAVE_VERSION) +
+                                  host().GetText(IDC_STATIC_ABOUT_CLEAR_WAVE_VERSION_VALUE) + u"/" +
+                                  host().GetText(IDC_STATIC_ABOUT_DRIVER_VERSION) +
+                                  host().GetText(IDC_STATIC_ABOUT_DRIVER_VERSION_VALUE);
+    CAboutExSysinfoListDlg report(about::ProgramReportPlatform(), std::move(softwareLine));
+    host().RunModal(report);
 }
 
 void CAboutExDlg::OpenLiveUpdate() {
-    // The live-update dialog (with the Internet test before it) comes with the live update; until then
-    // the button does nothing.
+    // The background check may be using the library right now; its own dialog follows if it finds news.
+    if (!m_liveUpdateGate.TryClaim()) {
+        return;
+    }
+    if (!InternetReachableForUpdate(true)) {
+        host().ShowMessageBox(PageText(u"MessageConnectInternet",
+                                       u"You are not connected to the Internet for software update. Please "
+                                       u"check your Internet connection and try again later."),
+                              LangString(u"MESSAGEBOX", u"TITLE", u"Orvelin Link Warden"), ui::kBoxOk);
+        m_liveUpdateGate.Release();
+        return;
+    }
+    CAboutExLiveUpdateDlg dialog(m_liveUpdate);
+    host().RunModal(dialog);
+    m_liveUpdateGate.Release();
+}
+
+bool CAboutExDlg::InternetReachableForUpdate(bool waitCursor) {
+    if (about::LibraryInternetCheckOn(base::ParseInt(AppValue(appvalue::kCountryDomain)),
+                                      base::ParseInt(AppValue(appvalue::kShowInternet)) != 0)) {
+        return g_bInternetReachable.load();
+    }
+    // Nobody else tests the Internet: ask now.
+    if (waitCursor) {
+        host().SetCursor(ui::Cursor::Wait);
+    }
+    bool reachable = m_liveUpdate.internetReachableNow();
+    if (waitCursor) {
+        host().SetCursor(ui::Cursor::Arrow);
+    }
+    return reachable;
+}
+
+bool CAboutExDlg::MainWindowShown() {
+    CNetUIDlg* window = MainWindow();
+    return window != nullptr && window->IsOpen() && window->host().IsWindowVisible();
+}
+
+void CAboutExDlg::OfferUpdate() {
+    CAboutExLiveUpdateDlg* dialog = m_updateCheck ? m_updateCheck->OfferedDialog() : nullptr;
+    if (dialog == nullptr) {
+        return;
+    }
+    std::u16string offer = m_updateCheck->OfferedText();
+    if (MainWindowShown()) {
+        dialog->SetKnownUpdate(offer, true);
+        host().RunModal(*dialog);
+        m_updateCheck->Answer(about::OfferAnswer::Shown);
+        return;
+    }
+    CAutoUpdateMsgDlg notice;
+    if (host().RunModal(notice) == ui::kIdOk) {
+        dialog->SetKnownUpdate(offer, false); // the notice asked already
+        host().RunModal(*dialog);
+        m_updateCheck->Answer(about::OfferAnswer::Shown);
+        return;
+    }
+    m_updateCheck->Answer(notice.m_dontRemind ? about::OfferAnswer::NotUntilNext : about::OfferAnswer::NotNow);
+}
+
+bool CAboutExDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
+    switch (message) {
+    case kMsgUpdateDaysLeft:
+        m_daysLeft = static_cast<int>(wParam);
+        ShowDaysLeft();
+        break;
+    case kMsgOfferUpdate:
+        OfferUpdate();
+        break;
+    default:
+        return CAboutPage::OnMessage(message, wParam, lParam, result);
+    }
+    result = 0;
+    return true;
+}
+
+void CAboutExDlg::OnDestroy() {
+    // The check's thread goes before the page it posts to and the gate it holds.
+    if (m_updateThread) {
+        m_updateThread->Stop();
+        m_updateThread.reset();
+    }
+    m_updateCheck.reset();
+    CAboutPage::OnDestroy();
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "about/AboutRules.h"
 #include "about/CAboutExDlg.h"
@@ -13,6 +14,7 @@
 #include "app/AppTexts.h"
 #include "mainwnd/MainWndMessages.h"
 #include "res/AboutIds.h"
+#include "res/AboutReportIds.h"
 
 using namespace mainwndtest;
 
@@ -402,15 +404,27 @@ TEST_F(AboutInMainWindow, TheHelpPaneOpensInsideItsGroupAndAltLettersReachTheBut
     EXPECT_FALSE(host->IsWindowVisible()) << "Close answers on the About page";
 }
 
-TEST_F(AboutInMainWindow, TroubleshootingAndUpdateOpenNothingYet) {
+TEST_F(AboutInMainWindow, TroubleshootingOpensTheReportNamingTheUtilityAndDriverAsThePageShowsThem) {
+    base::CopyToField(kernel.adapterState.driverVersion, u"3.3.0.1");
     OpenWindow();
+    std::u16string report;
+    Page().modalHandler = [&](ui::Dialog& child) {
+        fakes::FakeHost reportHost(child);
+        reportHost.Open();
+        // The builder runs on its own thread; the report is complete when Exit comes on.
+        for (int round = 0; round < 10000 && !reportHost.IsEnabled(ui::kIdCancel); ++round) {
+            reportHost.PumpPosted();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        report = reportHost.GetText(IDC_EDIT_ABOUT_SYSINFO_LIST);
+        reportHost.Click(ui::kIdCancel);
+        return reportHost.result();
+    };
     Page().Click(IDC_BUTTON_ABOUT_CLEAR_WAVE_TROUBLESHOOTING);
-    Page().Click(IDC_BUTTON_ABOUT_CLEAR_WAVE_UPGRADE);
-    Pump();
-    EXPECT_TRUE(Page().modalTemplates.empty());
-    EXPECT_TRUE(host->modalTemplates.empty());
-    EXPECT_TRUE(Page().messageBoxes.empty());
-    EXPECT_TRUE(Page().IsEnabled(IDC_BUTTON_ABOUT_CLEAR_WAVE_UPGRADE));
+    EXPECT_EQ(Page().modalTemplates, std::vector<int>{IDD_DIALOG_ABOUT_SYSINFO_LIST});
+    EXPECT_NE(report.find(u"---Software Information---\r\nVersion:1.0.0.0/Driver Version:3.3.0.1\r\n"),
+              std::u16string::npos)
+        << base::NarrowForLog(report);
 }
 
 } // namespace

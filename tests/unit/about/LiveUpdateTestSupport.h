@@ -1,0 +1,156 @@
+// What the live update's tests share: an update library that answers from fields, workers that run only
+// when the test says so, a calendar that stands still, and a program folder on disk with the language
+// file the dialogs read their texts from.
+#pragma once
+
+#include <unistd.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeShell.h"
+#include "about/LiveUpdateServices.h"
+#include "about/UpdateLibrary.h"
+#include "base/IniFile.h"
+#include "base/Encoding.h"
+
+namespace liveupdatetest {
+
+class FakeUpdateLibrary final : public about::UpdateLibrary {
+public:
+    explicit FakeUpdateLibrary(std::shared_ptr<bool> gone = nullptr) : m_gone(std::move(gone)) {}
+    ~FakeUpdateLibrary() override {
+        if (m_gone) {
+            *m_gone = true;
+        }
+    }
+
+    bool Loaded() const override { return loaded; }
+    int IsNewUpdateAvailable(const about::UpdateRequest& request, std::u16string& text) override {
+        lastRequest = request;
+        ++checks;
+        int answer = availability.empty() ? 4 : availability.front();
+        if (availability.size() > 1) {
+            availability.pop_front();
+        }
+        text = availabilityText;
+        return answer;
+    }
+    int GetUpdateFromServer(const about::UpdateRequest&, std::u16string& message, std::u16string& path) override {
+        ++downloads;
+        message = downloadMessage;
+        path = folder + fileName;
+        return downloadAnswer;
+    }
+    int GetDownloadFileInfo(std::u16string& name, std::u16string& dir, uint32_t& handle) override {
+        ++fileInfoCalls;
+        name = fileName;
+        dir = folder;
+        handle = 7;
+        return fileInfoAnswer;
+    }
+    int GetDownloadProgressInfo(about::UpdateProgress& progress) override {
+        progress.percent = percent;
+        return progressAnswer;
+    }
+
+    bool loaded = true;
+    std::deque<int> availability{4}; // answers in turn; the last one repeats
+    std::u16string availabilityText;
+    int downloadAnswer = 0;
+    std::u16string downloadMessage = u"Version 9 is ready.";
+    int fileInfoAnswer = 1; // not yet
+    std::u16string fileName = u"Setup.exe";
+    std::u16string folder = u"C:\\Temp\\OrvlUpdate\\";
+    int progressAnswer = 1; // no news
+    uint32_t percent = 0;
+    int checks = 0;
+    int downloads = 0;
+    int fileInfoCalls = 0;
+    about::UpdateRequest lastRequest;
+
+private:
+    std::shared_ptr<bool> m_gone;
+};
+
+class StillCalendar final : public platform::WallClock {
+public:
+    int64_t SecondsSince1970() override { return now; }
+    int64_t now = 1'700'000'000;
+};
+
+// The services over the fakes; a worker's job waits in `jobs` until the test runs it.
+struct FakeServices {
+    FakeServices() {
+        services.openLibrary = [this] {
+            ++librariesOpened;
+            return library;
+        };
+        services.shell = &shell;
+        services.calendar = &calendar;
+        services.runWorker = [this](std::function<void()> job) { jobs.push_back(std::move(job)); };
+        services.internetReachableNow = [this] {
+            ++internetTests;
+            return internet;
+        };
+    }
+    // Runs the jobs queued so far, oldest first, and forgets them (with whatever they hold).
+    void RunJobs() {
+        std::vector<std::function<void()>> now;
+        now.swap(jobs);
+        for (auto& job : now) {
+            job();
+        }
+    }
+
+    std::shared_ptr<bool> libraryGone = std::make_shared<bool>(false);
+    std::shared_ptr<FakeUpdateLibrary> library = std::make_shared<FakeUpdateLibrary>(libraryGone);
+    fakes::FakeShell shell;
+    StillCalendar calendar;
+    std::vector<std::function<void()>> jobs;
+    bool internet = true;
+    int internetTests = 0;
+    int librariesOpened = 0;
+    about::LiveUpdateServices services;
+};
+
+// A program folder on disk for the language file.
+class ProgramFolderOnDisk {
+public:
+    ProgramFolderOnDisk() {
+        static int counter = 0;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("kt_liveupdate_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        std::filesystem::create_directories(m_path);
+    }
+    ~ProgramFolderOnDisk() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+        base::IniFile::ClearCache();
+    }
+    std::u16string Folder() const { return base::Utf8ToUtf16(m_path.string() + "/"); }
+    void Write(const std::string& name, const std::string& content) {
+        std::ofstream out(m_path / name, std::ios::binary);
+        out << content;
+        out.close();
+        base::IniFile::ClearCache();
+    }
+    void WriteLanguage(const std::string& folder, const std::string& content) {
+        Write("Language\\" + folder + "\\" + folder + ".lng", content);
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Status texts named after their number, so a test sees which one was logged.
+constexpr char kLiveUpdateTexts[] = "[IDD_DIALOG_ABOUT_LIVE_UPDATE]\r\n"
+                                    "Status1=S1\r\nStatus2=S2\r\nStatus3=S3\r\nStatus4=S4\r\nStatus5=S5\r\n"
+                                    "Status6=S6\r\nStatus7=S7\r\nStatus8=S8\r\nStatus9=S9\r\nStatus10=S10\r\n";
+
+} // namespace liveupdatetest
