@@ -258,16 +258,16 @@ void CAboutExDlg::OpenSystemReport() {
 }
 
 void CAboutExDlg::OpenLiveUpdate() {
-    // The background check may be using the library right now; its own dialog follows if it finds news.
-    if (!m_liveUpdateGate.TryClaim()) {
-        return;
-    }
     if (!InternetReachableForUpdate(true)) {
         host().ShowMessageBox(PageText(u"MessageConnectInternet",
                                        u"You are not connected to the Internet for software update. Please "
                                        u"check your Internet connection and try again later."),
                               LangString(u"MESSAGEBOX", u"TITLE", u"Orvelin Link Warden"), ui::kBoxOk);
-        m_liveUpdateGate.Release();
+        return;
+    }
+    // The background check may be using the library right now; with the Internet there, its own dialog
+    // follows in a moment if it finds news.
+    if (!m_liveUpdateGate.TryClaim()) {
         return;
     }
     CAboutExLiveUpdateDlg dialog(m_liveUpdate);

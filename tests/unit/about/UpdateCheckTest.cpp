@@ -133,10 +133,12 @@ TEST_F(BackgroundCheck, TheUpdateButtonWaitsWhileACheckHoldsTheLibrary) {
     fake.internet = false;
     Step();
     ASSERT_TRUE(page.UpdateCheckWorker()->Checking());
+    pageHost->Click(IDC_BUTTON_ABOUT_CLEAR_WAVE_UPGRADE);
+    EXPECT_EQ(pageHost->messageBoxes.size(), 1u) << "without the Internet the button says so, busy or not";
     fake.internet = true;
     pageHost->Click(IDC_BUTTON_ABOUT_CLEAR_WAVE_UPGRADE);
-    EXPECT_TRUE(pageHost->modalTemplates.empty());
-    EXPECT_TRUE(pageHost->messageBoxes.empty());
+    EXPECT_TRUE(pageHost->modalTemplates.empty()) << "no second live update beside the check";
+    EXPECT_EQ(pageHost->messageBoxes.size(), 1u);
     EXPECT_EQ(fake.librariesOpened, 1);
 }
 
