@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "about/CAboutExSysinfoListDlg.h"
 #include "app/AppGlobals.h"
+#include "base/IniFile.h"
+#include "base/Text.h"
 #include "fakes/FakeCommandRunner.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeHost.h"
@@ -201,6 +204,26 @@ TEST_F(SysinfoReport, AFileThatCannotBeWrittenIsReportedNotPassedOverInSilence) 
     ASSERT_EQ(host->messageBoxes.size(), 1u);
     EXPECT_EQ(host->messageBoxes[0].text, u"The report could not be saved to R:\\sysinfo.txt.");
     EXPECT_FALSE(host->ended()) << "the report stays open for another try";
+}
+
+TEST(SysinfoReportTexts, TheShippedEnglishFileSaysWhatTheBuiltInTextsSay) {
+    std::filesystem::path root =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
+    std::u16string file = base::Widen((root / "lang" / "Language" / "English" / "English.lng").string());
+    const std::pair<std::u16string_view, std::u16string_view> kTexts[] = {
+        {u"Title", u"System Information"},
+        {u"IDC_BUTTON_ABOUT_SYSINFO_LIST_SAVE", u"Save to File"},
+        {u"IDCANCEL", u"Exit"},
+        {u"IDC_STATIC_ABOUT_SYSINFO_LIST_RANGE", u"Done..."},
+        {u"CommandNotStarted", u"The command \"%s\" could not be started."},
+        {u"CommandNoOutput", u"The command \"%s\" printed nothing."},
+        {u"CommandStopped", u"The command \"%s\" did not finish within 60 seconds and was ended."},
+        {u"SaveFailed", u"The report could not be saved to %s."},
+    };
+    for (const auto& [key, text] : kTexts) {
+        EXPECT_EQ(base::IniFile::GetString(file, u"IDD_DIALOG_ABOUT_SYSINFO_LIST", key, u"<missing>"), text)
+            << base::NarrowForLog(key);
+    }
 }
 
 } // namespace
