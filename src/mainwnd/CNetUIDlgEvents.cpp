@@ -263,6 +263,9 @@ void CNetUIDlg::OnAdapterGone() {
         m_openModal->host().EndDialog(ui::kIdCancel);
     }
     host().CloseMessageBox(ui::kAnswerCancel);
+    // And so was what the pages opened over the window (the profile dialogs, the live update, the
+    // system report): each is cancelled, as Escape would, and its own rules decide what that drops.
+    host().CancelModalDialogs();
     if (m_internetNotice && m_internetNotice->IsOpen()) {
         m_internetNotice->host().EndDialog(ui::kIdCancel); // the link it announced is gone
     }

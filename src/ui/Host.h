@@ -100,6 +100,10 @@ public:
     // decide it is no longer true), as if the user had chosen `answer`; false when none is open.
     virtual bool CloseMessageBox(int answer) = 0;
     virtual int RunModal(Dialog& child) = 0;
+    // Asks every modal dialog running over this window or one of its pages to go, innermost first, as
+    // Cancel (or Escape) would: each gets Cancel through its own message loop, so its own rules decide
+    // (the dialog over an adapter that was pulled out). Returns how many were asked.
+    virtual int CancelModalDialogs() = 0;
     // The system's save dialog: `defaultName` offered, `extension` added to a name typed without one,
     // `filter` as "description|pattern|...||"; a file that exists is replaced only when the user agrees.
     // The chosen path, or nullopt when the user cancelled.

@@ -479,10 +479,21 @@ bool FakeHost::CloseMessageBox(int answer) {
 
 int FakeHost::RunModal(ui::Dialog& child) {
     modalTemplates.push_back(child.TemplateId());
+    // A page's dialogs count as its window's.
+    FakeHost* top = this;
+    while (top->isPage()) {
+        top = top->m_parent;
+    }
+    struct Running {
+        std::vector<RunningModal>& list;
+        ~Running() { list.pop_back(); }
+    } running{top->m_runningModals};
+    top->m_runningModals.push_back({&child, nullptr});
     if (modalHandler) {
         return modalHandler(child);
     }
     FakeHost childHost(child, this, false);
+    top->m_runningModals.back().host = &childHost;
     childHost.Open();
     if (!modalAnswers.empty()) {
         int answer = modalAnswers.front();
@@ -490,6 +501,20 @@ int FakeHost::RunModal(ui::Dialog& child) {
         return answer;
     }
     return childHost.ended() ? childHost.result() : ui::kIdCancel;
+}
+
+int FakeHost::CancelModalDialogs() {
+    // Innermost first, each through its own Cancel; a dialog a test's modal handler stands for is only
+    // recorded.
+    int asked = 0;
+    for (auto it = m_runningModals.rbegin(); it != m_runningModals.rend(); ++it) {
+        cancelledModals.push_back(it->dialog->TemplateId());
+        if (it->host != nullptr && it->host->m_open) {
+            it->host->SendCommand(ui::kIdCancel, ui::kClicked);
+        }
+        ++asked;
+    }
+    return asked;
 }
 
 std::optional<std::u16string> FakeHost::AskSaveFileName(std::u16string_view defaultName,

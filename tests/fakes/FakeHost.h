@@ -127,6 +127,7 @@ public:
     std::vector<SaveRequest> saveRequests;
     std::vector<int> modalTemplates;
     std::function<int(ui::Dialog& child)> modalHandler;
+    std::vector<int> cancelledModals; // template ids of the modal dialogs CancelModalDialogs asked to go
     std::vector<ui::Dialog*> modelessChildren;
     std::vector<std::unique_ptr<FakeHost>> modelessOwned; // their hosts, until this window goes
     std::vector<Posted> posted;                           // what the dialog posted to itself
@@ -179,6 +180,7 @@ public:
     int ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) override;
     bool CloseMessageBox(int answer) override;
     int RunModal(ui::Dialog& child) override;
+    int CancelModalDialogs() override;
     std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName, std::u16string_view extension,
                                                   std::u16string_view filter) override;
     bool ShowModeless(ui::Dialog& child) override;
@@ -208,6 +210,12 @@ private:
 
     ui::Dialog& m_dialog;
     FakeHost* m_parent = nullptr;
+    // The modal dialogs running over this window or its pages, outermost first.
+    struct RunningModal {
+        ui::Dialog* dialog;
+        FakeHost* host; // null while a test's modal handler stands for the dialog
+    };
+    std::vector<RunningModal> m_runningModals;
     bool m_page = false;
     std::map<ui::ControlId, std::unique_ptr<Control>> m_controls;
     std::vector<ui::ControlId> m_order;

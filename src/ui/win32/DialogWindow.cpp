@@ -221,6 +221,9 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return PostMessageW(hwnd, msg, w, l) != FALSE;
         });
         AdoptControls();
+        if (m_runningIn != nullptr) {
+            m_runningIn->m_runningModals.push_back(m_hwnd);
+        }
         m_holdHidden = m_modal && m_dialog.StartsHidden();
         if (m_modal && m_dialog.IgnoresEnterAndEscape()) {
             ShieldKeys(m_hwnd);
@@ -278,6 +281,9 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_DESTROY:
+        if (m_runningIn != nullptr) {
+            std::erase(m_runningIn->m_runningModals, m_hwnd);
+        }
         if (m_dialog.IsOpen()) {
             m_dialog.OnDestroy();
             m_dialog.Detach();
@@ -570,10 +576,27 @@ bool DialogWindow::CloseMessageBox(int answer) {
 }
 
 int DialogWindow::RunModal(Dialog& child) {
+    // A page's dialogs count as its window's.
+    DialogWindow* top = this;
+    while (top->m_page && top->m_parent != nullptr) {
+        top = top->m_parent;
+    }
     DialogWindow window(m_instance, child, this, true, false);
+    window.m_runningIn = top;
     INT_PTR result = DialogBoxParamW(m_instance, MAKEINTRESOURCEW(child.TemplateId()), m_hwnd, Procedure,
                                      reinterpret_cast<LPARAM>(&window));
     return static_cast<int>(result);
+}
+
+int DialogWindow::CancelModalDialogs() {
+    int asked = 0;
+    for (auto it = m_runningModals.rbegin(); it != m_runningModals.rend(); ++it) {
+        if (IsWindow(*it)) {
+            PostMessageW(*it, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            ++asked;
+        }
+    }
+    return asked;
 }
 
 bool DialogWindow::ShowModeless(Dialog& child) {

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "ui/Dialog.h"
 #include "ui/win32/WinControls.h"
@@ -60,6 +61,7 @@ public:
     int ShowMessageBox(std::u16string_view text, std::u16string_view caption, uint32_t style) override;
     bool CloseMessageBox(int answer) override;
     int RunModal(Dialog& child) override;
+    int CancelModalDialogs() override;
     std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName, std::u16string_view extension,
                                                   std::u16string_view filter) override;
     bool ShowModeless(Dialog& child) override;
@@ -100,6 +102,10 @@ private:
     HBRUSH m_background = nullptr;
     Color m_backgroundColor = kDefaultColor;
     HWND m_messageBox = nullptr;
+    // The modal dialogs running over this top-level window or its pages, outermost first; a modal
+    // dialog knows the window it counts for.
+    std::vector<HWND> m_runningModals;
+    DialogWindow* m_runningIn = nullptr;
     int m_depth = 0; // handlers of this window running, nested
     bool m_endPending = false;
     bool m_holdHidden = false; // a StartsHidden dialog until it shows itself

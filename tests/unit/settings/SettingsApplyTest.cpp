@@ -276,3 +276,17 @@ TEST_F(SettingsApply, TheAppliedProfileIsKeptAndShownAfterTheConnection) {
     host->FireTimer(mainwnd::kTimerConnectWatch);
     EXPECT_EQ(Shown(IDC_EDIT_PROFILE_PSK), u"password3");
 }
+
+// The adapter pulled out while a dialog of the page is open: the dialog is cancelled, as Escape would.
+TEST_F(SettingsApply, PullingTheAdapterOutCancelsThePagesDialog) {
+    OpenPage();
+    Page().modalHandler = [&](ui::Dialog& child) {
+        modals.push_back(child.TemplateId());
+        window->OnWKDeviceRemoved();
+        Settle();
+        return ui::kIdCancel;
+    };
+    Page().Click(IDC_BUTTON_PROFILE_ADVANCED_SETTING);
+    EXPECT_EQ(modals, (std::vector<int>{IDD_DIALOG_PROFILE_ADVANCED_SETTING}));
+    EXPECT_EQ(host->cancelledModals, (std::vector<int>{IDD_DIALOG_PROFILE_ADVANCED_SETTING}));
+}
