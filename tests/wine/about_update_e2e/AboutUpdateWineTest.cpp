@@ -181,6 +181,9 @@ TEST_F(AboutUpdateUnderWine, ANewerVersionIsDownloadedAndItsInstallerStartedToMo
     std::string all = Joined(lines);
     EXPECT_NE(all.find("A newer version is available."), std::string::npos) << all;
     EXPECT_EQ(all.find("could not be started"), std::string::npos) << all;
+    EXPECT_EQ(updatetest::Md5OfFile(TempFolder() + L"OrvlUpdate\\KTVA7700v2_Setup.exe"),
+              updatetest::Md5OfFile(Dist() + L"setup.exe"))
+        << "the installer started is not the file the server sent";
     SavePicture(L"about-live-update-newer", dialog);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
