@@ -79,7 +79,8 @@ CAboutExDlg::CAboutExDlg(platform::WallClock& clock, about::LiveUpdateServices& 
 bool CAboutExDlg::OnInit() {
     CAboutPage::OnInit();
     host().Show(IDC_STATIC_ABOUT_GROUP_HELP, false);
-    StartSocketsLibrary();
+    // The sockets library (2.2) the Internet test needs is started by the name resolver that runs the
+    // test (platform::NameResolver), once for the life of the process.
     ReadAutoUpdate();
     ApplyTexts();
     ShowUtilityVersion();
@@ -223,11 +224,6 @@ void CAboutExDlg::OnCommand(ui::ControlId id, int code) {
         }
     }
     CAboutPage::OnCommand(id, code);
-}
-
-void CAboutExDlg::StartSocketsLibrary() {
-    // The Windows sockets library (version 2.2) that the main window's Internet test uses is to be
-    // started here; it comes with that test's platform side.
 }
 
 void CAboutExDlg::StartUpdateThread() {

@@ -41,8 +41,6 @@ protected:
     void OnHelpShown(bool shown) override;
 
 private:
-    // Where the Windows sockets library is to start for the Internet test.
-    void StartSocketsLibrary();
     void ShowDomain();
     void FillLanguages();
     void ShowUtilityVersion();
