@@ -1,8 +1,8 @@
 #include "about/CAboutExDlg.h"
 
 #include "about/AboutRules.h"
-#include "about/CAboutExSysinfoListDlg.h"
 #include "about/CAboutExLiveUpdateDlg.h"
+#include "about/CAboutExSysinfoListDlg.h"
 #include "about/CAutoUpdateMsgDlg.h"
 #include "about/LiveUpdateRules.h"
 #include "app/AppGlobals.h"
@@ -70,7 +70,8 @@ platform::WallClock& SystemCalendar() {
 
 CAboutExDlg::CAboutExDlg() : CAboutExDlg(SystemCalendar()) {}
 
-CAboutExDlg::CAboutExDlg(platform::WallClock& clock) : CAboutExDlg(clock, about::ProgramLiveUpdateServices()) {}
+CAboutExDlg::CAboutExDlg(platform::WallClock& clock)
+    : CAboutExDlg(clock, about::ProgramLiveUpdateServices()) {}
 
 CAboutExDlg::CAboutExDlg(platform::WallClock& clock, about::LiveUpdateServices& liveUpdate)
     : CAboutPage(IDD_DIALOG_ABOUTEX, mainwnd::kMsgAboutPageKey, u"About.rtf", IDC_RICHEDIT_PAGE_HELP),
@@ -117,8 +118,9 @@ void CAboutExDlg::FillLanguages() {
 }
 
 void CAboutExDlg::ShowUtilityVersion() {
-    host().SetText(IDC_STATIC_ABOUT_CLEAR_WAVE_VERSION_VALUE,
-                   base::IniFile::GetString(ProgramFolder + u"setup.ini", u"MenuItem", u"version", u"1.0.0.0"));
+    host().SetText(
+        IDC_STATIC_ABOUT_CLEAR_WAVE_VERSION_VALUE,
+        base::IniFile::GetString(ProgramFolder + u"setup.ini", u"MenuItem", u"version", u"1.0.0.0"));
 }
 
 void CAboutExDlg::ShowUtilityDate() {
@@ -127,7 +129,8 @@ void CAboutExDlg::ShowUtilityDate() {
         return;
     }
     if (std::optional<platform::LocalDate> date = files->LastWriteDate(ProgramFolder + ProgramFileName)) {
-        host().SetText(IDC_STATIC_ABOUT_CLEAR_WAVE_DATE_VALUE, about::DateText(date->year, date->month, date->day));
+        host().SetText(IDC_STATIC_ABOUT_CLEAR_WAVE_DATE_VALUE,
+                       about::DateText(date->year, date->month, date->day));
     }
 }
 
@@ -135,7 +138,8 @@ void CAboutExDlg::ReadAutoUpdate() {
     std::u16string value = AppValue(kAutoUpdate);
     if (value.empty()) {
         // A fresh installation: the first check is due a whole interval from now.
-        SetAppValue(kAutoUpdateTime, base::Format(u"%lld", {static_cast<long long>(m_clock.SecondsSince1970())}));
+        SetAppValue(kAutoUpdateTime,
+                    base::Format(u"%lld", {static_cast<long long>(m_clock.SecondsSince1970())}));
         value = std::u16string(about::InitialAutoUpdate(base::ParseInt(AppValue(appvalue::kCountryDomain))));
         SetAppValue(kAutoUpdate, value);
     }
@@ -175,7 +179,8 @@ void CAboutExDlg::OnLanguageChosen() {
     if (SetAppValue(appvalue::kLanguage, base::Format(u"%d", {chosen})) == 0) {
         // Not stored: the language cannot change, so the list goes back to the one in force rather than
         // show a language the texts are not in.
-        host().Combo(IDC_COMBO_ABOUT_LANGUAGE)
+        host()
+            .Combo(IDC_COMBO_ABOUT_LANGUAGE)
             .Select(current >= 0 && current < about::kOfferedLanguageCount ? current : -1);
         return;
     }
@@ -311,7 +316,8 @@ void CAboutExDlg::OfferUpdate() {
         m_updateCheck->Answer(about::OfferAnswer::Shown);
         return;
     }
-    m_updateCheck->Answer(notice.m_dontRemind ? about::OfferAnswer::NotUntilNext : about::OfferAnswer::NotNow);
+    m_updateCheck->Answer(notice.m_dontRemind ? about::OfferAnswer::NotUntilNext
+                                              : about::OfferAnswer::NotNow);
 }
 
 bool CAboutExDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) {

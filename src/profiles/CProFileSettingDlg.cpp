@@ -59,7 +59,11 @@ bool CProFileSettingDlg::OnInit() {
 }
 
 void CProFileSettingDlg::ApplyTexts() {
+    if (!IsOpen()) {
+        return;
+    }
     SetTexts();
+    ApplyLanguageToNames();
     // The fixed lists carry translated texts too; their choices stay.
     int wpa = host().Combo(IDC_COMBO_PROFILE_WPA).Selection();
     int passphraseLength = PassphraseKeyLength();
@@ -75,6 +79,39 @@ void CProFileSettingDlg::ApplyTexts() {
         host().Combo(IDC_COMBO_PROFILE_KEY_NUMBER).Select(keyNumber);
     }
     ForgetHelp();
+}
+
+void CProFileSettingDlg::ApplyLanguageToNames() {
+    // The default profile and the "Any" entry are named in the language, and the store has just renamed
+    // the default profile: both lists are filled again, a shown old name becomes the new one, and what
+    // the user typed otherwise stays.
+    std::u16string oldDefault = m_listedDefaultName;
+    std::u16string oldAny = m_listedAnyName;
+    std::u16string name = host().GetText(IDC_COMBO_PROFILE_NAME);
+    std::u16string network = host().GetText(IDC_COMBO_PROFILE_SSID);
+    Filling filling(m_showing);
+    FillProfileList();
+    if (name == oldDefault) {
+        name = profiles::DefaultProfileName();
+    }
+    host().SetText(IDC_COMBO_PROFILE_NAME, name);
+    FillNetworkNames(AdHocChecked() ? kernel::kNetworkAdHoc : kernel::kNetworkInfrastructure);
+    if (network == oldAny) {
+        network = profiles::AnyNetworkName();
+    }
+    ui::ComboControl& names = host().Combo(IDC_COMBO_PROFILE_SSID);
+    int entry = names.Find(network);
+    if (entry >= 0) {
+        names.Select(entry);
+    } else {
+        host().SetText(IDC_COMBO_PROFILE_SSID, network);
+    }
+    if (base::FieldText(m_working.ConfigurationName) == oldDefault) {
+        base::CopyToField(m_working.ConfigurationName, profiles::DefaultProfileName());
+    }
+    if (base::FieldText(m_working.NetworkName) == oldAny) {
+        base::CopyToField(m_working.NetworkName, profiles::AnyNetworkName());
+    }
 }
 
 void CProFileSettingDlg::SetTexts() {
@@ -176,6 +213,7 @@ int CProFileSettingDlg::FillProfileList() {
                 base::FieldText(profiles::ProfileTable[static_cast<size_t>(i)].ConfigurationName));
         }
     }
+    m_listedDefaultName = profiles::DefaultProfileName();
     ui::ComboControl& list = host().Combo(IDC_COMBO_PROFILE_NAME);
     list.Reset();
     for (const std::u16string& name : names) {
@@ -352,7 +390,8 @@ void CProFileSettingDlg::FillNetworkNames(uint32_t networkType) {
     ui::ComboControl& names = host().Combo(IDC_COMBO_PROFILE_SSID);
     names.Reset();
     if (networkType != kernel::kNetworkAdHoc) {
-        int entry = names.Add(profiles::AnyNetworkName());
+        m_listedAnyName = profiles::AnyNetworkName();
+        int entry = names.Add(m_listedAnyName);
         names.SetItemData(entry, kAnyNetworkItem);
     }
     // Several access points of one network give one entry; a network that hides its name gives none.

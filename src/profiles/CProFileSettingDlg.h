@@ -81,6 +81,7 @@ private:
 
     // Texts and lists.
     void SetTexts();
+    void ApplyLanguageToNames();
     void FillFixedLists();
     std::u16string Text(std::u16string_view key, std::u16string_view defaultText);
 
@@ -136,5 +137,8 @@ private:
     static constexpr intptr_t kAnyNetworkItem = -1;
     std::vector<kernel::BssEntry> m_listedNetworks;
     bool m_modified = false;
+    // The default profile's name and the "Any" entry's text as last listed (they change with the language).
+    std::u16string m_listedDefaultName;
+    std::u16string m_listedAnyName;
     bool m_showing = false; // the page itself is filling controls: their notifications are not edits
 };

@@ -518,7 +518,8 @@ int FakeHost::CancelModalDialogs() {
 }
 
 std::optional<std::u16string> FakeHost::AskSaveFileName(std::u16string_view defaultName,
-                                                       std::u16string_view extension, std::u16string_view filter) {
+                                                        std::u16string_view extension,
+                                                        std::u16string_view filter) {
     saveRequests.push_back({std::u16string(defaultName), std::u16string(extension), std::u16string(filter)});
     if (saveAnswers.empty()) {
         return std::nullopt;

@@ -181,7 +181,8 @@ public:
     bool CloseMessageBox(int answer) override;
     int RunModal(ui::Dialog& child) override;
     int CancelModalDialogs() override;
-    std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName, std::u16string_view extension,
+    std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName,
+                                                  std::u16string_view extension,
                                                   std::u16string_view filter) override;
     bool ShowModeless(ui::Dialog& child) override;
     bool CreatePage(ui::Dialog& page, ui::ControlId area) override;

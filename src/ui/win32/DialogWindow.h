@@ -62,7 +62,8 @@ public:
     bool CloseMessageBox(int answer) override;
     int RunModal(Dialog& child) override;
     int CancelModalDialogs() override;
-    std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName, std::u16string_view extension,
+    std::optional<std::u16string> AskSaveFileName(std::u16string_view defaultName,
+                                                  std::u16string_view extension,
                                                   std::u16string_view filter) override;
     bool ShowModeless(Dialog& child) override;
     bool CreatePage(Dialog& page, ControlId area) override;

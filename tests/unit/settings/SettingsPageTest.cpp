@@ -415,3 +415,26 @@ TEST_F(SettingsPageTest, WithoutTheServiceLibraryEveryWriteFailsWithItsMessage) 
     host->Click(IDC_BUTTON_FIRST_ACTION); // Apply: the failed save stops it
     EXPECT_FALSE(window->ConnectRequests().Pending());
 }
+
+// A language change renames the default profile and the "Any" entry: the page follows.
+TEST_F(SettingsPageTest, ALanguageChangeRenamesTheDefaultProfileOnThePage) {
+    OpenPage();
+    ASSERT_EQ(Shown(IDC_COMBO_PROFILE_NAME), u"Default");
+    profiles::SetDefaultProfileNames(u"Standard", u"Beliebig (erstes Netzwerk)", u"Default");
+    profiles::RenameDefaultProfile();
+    page.ApplyTexts();
+    EXPECT_EQ(Items(IDC_COMBO_PROFILE_NAME), (std::vector<std::u16string>{u"Standard"}));
+    EXPECT_EQ(Shown(IDC_COMBO_PROFILE_NAME), u"Standard");
+    EXPECT_EQ(Shown(IDC_COMBO_PROFILE_SSID), u"Beliebig (erstes Netzwerk)");
+    EXPECT_EQ(page.WorkingRecord().ConfigurationName, std::u16string(u"Standard"));
+    EXPECT_FALSE(Enabled(IDC_BUTTON_PROFILE_SAVE_PROFILE));
+
+    // What the user typed stays.
+    Page().Type(IDC_COMBO_PROFILE_SSID, u"Cafe");
+    profiles::SetDefaultProfileNames(u"Default", u"Any (First available network)", u"Standard");
+    profiles::RenameDefaultProfile();
+    page.ApplyTexts();
+    EXPECT_EQ(Shown(IDC_COMBO_PROFILE_SSID), u"Cafe");
+    EXPECT_EQ(Shown(IDC_COMBO_PROFILE_NAME), u"Cafe");
+    EXPECT_EQ(Items(IDC_COMBO_PROFILE_NAME), (std::vector<std::u16string>{u"Default"}));
+}
