@@ -43,7 +43,11 @@ bool CAboutExSysinfoListDlg::OnInit() {
     ApplyTexts();
     host().Edit(IDC_EDIT_ABOUT_SYSINFO_LIST).SetLimit(static_cast<int>(about::kReportLimit));
     // The network lines are padded with blanks into columns, which line up only in a fixed-pitch font.
-    host().Item(IDC_EDIT_ABOUT_SYSINFO_LIST).SetFont(ui::Font{u"Courier New", 8});
+    ui::Font fixed;
+    fixed.face = u"Courier New";
+    fixed.pointSize = 8;
+    fixed.fixedPitch = true;
+    host().Item(IDC_EDIT_ABOUT_SYSINFO_LIST).SetFont(fixed);
     host().Enable(IDC_BUTTON_ABOUT_SYSINFO_LIST_SAVE, false);
     host().Enable(ui::kIdCancel, false);
     ui::ProgressControl& bar = host().Progress(IDC_PROGRESS_ABOUT_SYSINFO_LIST);

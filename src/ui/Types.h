@@ -94,6 +94,7 @@ struct Font {
     int pointSize = 0;   // 0: the dialog's size
     bool bold = false;
     bool underline = false;
+    bool fixedPitch = false; // every character as wide: where the face is missing, the system's fixed-pitch font
     bool operator==(const Font&) const = default;
 };
 

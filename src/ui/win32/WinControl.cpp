@@ -120,6 +120,9 @@ void WinControl::SetFont(const Font& font) {
     }
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     lf.lfUnderline = font.underline ? TRUE : FALSE;
+    if (font.fixedPitch) {
+        lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    }
     HFONT made = CreateFontIndirectW(&lf);
     if (made == nullptr) {
         return;

@@ -166,7 +166,13 @@ protected:
         return all;
     }
     static std::wstring Percent(HWND dialog) { return ControlText(dialog, IDC_STATIC_ABOUT_LIVE_UPDATE_PERCENT); }
-    static bool Finished(HWND dialog) { return IsWindowEnabled(GetDlgItem(dialog, IDCANCEL)) != FALSE; }
+    // The live update has ended by itself: at 100% (nothing to offer, or done), or back at 0% after an
+    // offered download failed (checking, the offer and the failure logged). Exit is enabled throughout,
+    // so it tells nothing; the bar is at 20% or more from the offer until the download ends.
+    static bool Finished(HWND dialog) {
+        std::wstring percent = Percent(dialog);
+        return percent == L"100%" || (percent == L"0%" && LogLines(dialog).size() >= 3);
+    }
 
     // Closes the live-update dialog with its Exit button.
     static ::testing::AssertionResult Close(HWND dialog) {
