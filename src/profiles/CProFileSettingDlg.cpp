@@ -99,13 +99,7 @@ void CProFileSettingDlg::ApplyLanguageToNames() {
     if (network == oldAny) {
         network = profiles::AnyNetworkName();
     }
-    ui::ComboControl& names = host().Combo(IDC_COMBO_PROFILE_SSID);
-    int entry = names.Find(network);
-    if (entry >= 0) {
-        names.Select(entry);
-    } else {
-        host().SetText(IDC_COMBO_PROFILE_SSID, network);
-    }
+    ShowInNetworkNames(network);
     if (base::FieldText(m_working.ConfigurationName) == oldDefault) {
         base::CopyToField(m_working.ConfigurationName, profiles::DefaultProfileName());
     }
@@ -298,14 +292,7 @@ void CProFileSettingDlg::ShowNetworkName() {
     if (base::FieldText(m_working.ConfigurationName) == profiles::DefaultProfileName()) {
         name = profiles::AnyNetworkName();
     }
-    ui::ComboControl& names = host().Combo(IDC_COMBO_PROFILE_SSID);
-    int entry = names.Find(name);
-    if (entry >= 0) {
-        names.Select(entry);
-    } else {
-        names.Select(-1);
-        host().SetText(IDC_COMBO_PROFILE_SSID, name);
-    }
+    ShowInNetworkNames(name);
 }
 
 void CProFileSettingDlg::ShowProfile(int index) {
@@ -412,12 +399,17 @@ void CProFileSettingDlg::RefillNetworkNames() {
     Filling filling(m_showing);
     std::u16string shown = host().GetText(IDC_COMBO_PROFILE_SSID);
     FillNetworkNames(AdHocChecked() ? kernel::kNetworkAdHoc : kernel::kNetworkInfrastructure);
+    ShowInNetworkNames(shown);
+}
+
+void CProFileSettingDlg::ShowInNetworkNames(std::u16string_view name) {
     ui::ComboControl& names = host().Combo(IDC_COMBO_PROFILE_SSID);
-    int entry = names.Find(shown);
+    int entry = names.Find(name);
     if (entry >= 0) {
         names.Select(entry);
     } else {
-        host().SetText(IDC_COMBO_PROFILE_SSID, shown);
+        names.Select(-1);
+        host().SetText(IDC_COMBO_PROFILE_SSID, name);
     }
 }
 

@@ -89,6 +89,8 @@ private:
     int FillProfileList();
     void ShowWorkingRecord();
     void ShowNetworkName();
+    // Chooses the network-name entry of that text, or shows the text when there is none.
+    void ShowInNetworkNames(std::u16string_view name);
     void ShowSecurity(settings::Security security);
     void ApplySecurityControls();
     void ApplyNetworkType(bool adHoc);

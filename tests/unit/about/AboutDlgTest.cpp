@@ -1,6 +1,7 @@
 // The About page on the fake host with the template as src/res/About.rc declares it: alone, and inside
 // the main window for the language change, the help pane and the Alt+letters.
 #include "MainWindowFixture.h"
+#include "ProgramFolderOnDisk.h"
 
 #include <unistd.h>
 
@@ -69,35 +70,7 @@ public:
 
 constexpr int64_t kDay = 86400;
 
-// A program folder on disk: language files and setup.ini are read from files, named as the program
-// builds their paths.
-class ProgramFolderOnDisk {
-public:
-    ProgramFolderOnDisk() {
-        static int counter = 0;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("kt_about_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        std::filesystem::create_directories(m_path);
-    }
-    ~ProgramFolderOnDisk() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-        base::IniFile::ClearCache();
-    }
-    std::u16string Folder() const { return base::Utf8ToUtf16(m_path.string() + "/"); }
-    void Write(const std::string& name, const std::string& content) {
-        std::ofstream out(m_path / name, std::ios::binary);
-        out << content;
-        out.close();
-        base::IniFile::ClearCache();
-    }
-    void WriteLanguage(const std::string& folder, const std::string& content) {
-        Write("Language\\" + folder + "\\" + folder + ".lng", content);
-    }
-
-private:
-    std::filesystem::path m_path;
-};
+using abouttest::ProgramFolderOnDisk;
 
 // The English texts the tab uses that have no built-in default.
 constexpr char kEnglish[] = "[IDD_DIALOG_ABOUT]\r\n"

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramFolderOnDisk.h"
 #include "fakes/FakeShell.h"
 #include "about/LiveUpdateServices.h"
 #include "about/UpdateLibrary.h"
@@ -119,34 +120,7 @@ struct FakeServices {
     about::LiveUpdateServices services;
 };
 
-// A program folder on disk for the language file.
-class ProgramFolderOnDisk {
-public:
-    ProgramFolderOnDisk() {
-        static int counter = 0;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("kt_liveupdate_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        std::filesystem::create_directories(m_path);
-    }
-    ~ProgramFolderOnDisk() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-        base::IniFile::ClearCache();
-    }
-    std::u16string Folder() const { return base::Utf8ToUtf16(m_path.string() + "/"); }
-    void Write(const std::string& name, const std::string& content) {
-        std::ofstream out(m_path / name, std::ios::binary);
-        out << content;
-        out.close();
-        base::IniFile::ClearCache();
-    }
-    void WriteLanguage(const std::string& folder, const std::string& content) {
-        Write("Language\\" + folder + "\\" + folder + ".lng", content);
-    }
-
-private:
-    std::filesystem::path m_path;
-};
+using abouttest::ProgramFolderOnDisk;
 
 // Status texts named after their number, so a test sees which one was logged.
 constexpr char kLiveUpdateTexts[] = "[IDD_DIALOG_ABOUT_LIVE_UPDATE]\r\n"
