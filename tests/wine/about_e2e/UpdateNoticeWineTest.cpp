@@ -17,12 +17,17 @@ protected:
             ADD_FAILURE() << "no update notice came" << DescribeWindows() << "\n" << Log();
             return nullptr;
         }
+        // At rest: grown to its full height (its lowest button wholly inside it), and no longer moving.
+        // A busy machine can hold the slide's timer back for longer than one look, so an unchanged
+        // place alone does not say the slide is over.
         RECT last{};
+        HWND lowest = GetDlgItem(notice, IDC_BUTTON_MESSAGE_AUTOUPDATE_CANCEL);
         EXPECT_TRUE(WaitFor(
             [&] {
-                RECT now{};
+                RECT now{}, button{};
                 GetWindowRect(notice, &now);
-                bool still = EqualRect(&now, &last) && now.bottom - now.top > 50;
+                GetWindowRect(lowest, &button);
+                bool still = EqualRect(&now, &last) && button.bottom <= now.bottom;
                 last = now;
                 Sleep(200);
                 return still;
@@ -64,14 +69,17 @@ TEST_F(UpdateNotice, NoKeepsTheCheckTimeAndNoWithTheTickWritesIt) {
     EXPECT_EQ(ReadAppValue(L"AutoUpdateTime"), monthAgo) << "No without the tick changed the check's time";
     EXPECT_EQ(FindWindowW(L"#32770", kLiveUpdateTitle), nullptr) << "No opened the live update";
 
-    // The next run finds the check still due and offers again.
+    // The next run finds the check still due and offers again. The first run's notice must be gone
+    // first, or the wait below could find it while it is being destroyed.
     m_program.reset();
+    ASSERT_TRUE(WaitFor([&] { return IsWindow(notice) == FALSE; }, 10000)) << "the first run's notice stayed";
     long long restarted = Now();
     ASSERT_NE(Start(), nullptr);
     notice = WaitForNotice();
     ASSERT_NE(notice, nullptr);
     ExpectBottomRight(notice);
     HWND tick = GetDlgItem(notice, IDC_CHECK_MESSAGE_AUTOUPDATE_TEXT);
+    ASSERT_NE(tick, nullptr) << DescribeWindows();
     ASSERT_TRUE(ClickControl(tick, [&] { return SendMessageW(tick, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
     ASSERT_TRUE(Answer(notice, IDC_BUTTON_MESSAGE_AUTOUPDATE_CANCEL));
     EXPECT_TRUE(WaitFor([&] { return _wtoi64(ReadAppValue(L"AutoUpdateTime").c_str()) >= restarted; }, 10000))
