@@ -16,6 +16,7 @@ namespace {
 
 // One lock for the list and both side tables: a reader sees a list and tables of the same survey.
 std::mutex s_listMutex;
+std::atomic<uint32_t> s_surveysApplied{0};
 std::vector<kernel::BssEntry> g_NetworkList; // g_dwNetworks is its size
 std::array<SideRow, kMaxNetworks> g_InfraList{};
 uint32_t g_dwInfraCount = 0;
@@ -63,6 +64,11 @@ void ApplySurvey(const std::vector<kernel::BssEntry>& delivered, int bandMode,
     SortEntries(entries, sortKey, sortOrder);
     std::lock_guard lock(s_listMutex);
     g_NetworkList = std::move(entries);
+    s_surveysApplied.fetch_add(1);
+}
+
+uint32_t SurveysApplied() {
+    return s_surveysApplied.load();
 }
 
 void SortNetworkList(int key, int order) {

@@ -35,6 +35,10 @@ uint32_t NetworkCount(); // g_dwNetworks
 void ApplySurvey(const std::vector<kernel::BssEntry>& delivered, int bandMode,
                  const kernel::ConnectionStatus& connection, int sortKey, int sortOrder);
 
+// How many surveys ApplySurvey has made into the list so far. A window that hears of a survey's end on
+// its own (the wizard's list) waits until this moves, so that it shows the new list, not the old one.
+uint32_t SurveysApplied();
+
 // Sorts the shared list in place (SortEntries, under the lock). The wizard calls it with its own key.
 void SortNetworkList(int key, int order);
 
