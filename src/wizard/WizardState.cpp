@@ -9,6 +9,7 @@ wizard::WizardMemory WizardState;
 bool SaveAtEnd = true;
 std::vector<int32_t> WizardRowMap;
 std::atomic<bool> WpsMode{false};
+std::atomic<int> WpsErrorKind{0};
 std::atomic<bool> HwButtonPressed{false};
 std::atomic<bool> WpsRunning{false};
 
@@ -22,6 +23,7 @@ void ResetWizardState() {
     SaveAtEnd = true;
     WizardRowMap.clear();
     WpsMode = false;
+    WpsErrorKind = 0;
     HwButtonPressed = false;
     WpsRunning = false;
 }

@@ -104,6 +104,8 @@ extern bool SaveAtEnd;
 // One entry per row of the network list: the g_NetworkList index that row shows.
 extern std::vector<int32_t> WizardRowMap;
 extern std::atomic<bool> WpsMode;
+// Which error the WPS error page explains (0-4); the save page's Cancel in a WPS run sets 2.
+extern std::atomic<int> WpsErrorKind;
 // Set by the hardware push button: every page closes and the driver returns between pages.
 extern std::atomic<bool> HwButtonPressed;
 // A WPS push-button exchange runs; the main window's fallback waits while it is set.
