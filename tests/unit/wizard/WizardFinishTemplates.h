@@ -1,0 +1,97 @@
+// The templates of src/res/WizardFinish.rc (hidden network, save page, reserved-name page, summary) as
+// the strict fake host needs them, in pixels of a 96-dpi screen.
+#pragma once
+
+#include <vector>
+
+#include "fakes/FakeHost.h"
+#include "res/WizardFinishIds.h"
+
+namespace wizardfinishtest {
+
+// Dialog units of "MS Shell Dlg" 8 pt to pixels.
+inline ui::Rect Dlu(int x, int y, int width, int height) {
+    auto px = [](int units) { return units * 3 / 2; };
+    auto py = [](int units) { return units * 13 / 8; };
+    return {px(x), py(y), px(x + width), py(y + height)};
+}
+
+inline std::vector<fakes::ControlDecl> Frame(bool stepPanel) {
+    using ui::ControlKind;
+    std::vector<fakes::ControlDecl> frame = {
+        {IDC_WIZARD_SIDE_PICTURE, ControlKind::Static, Dlu(0, 0, 72, 74), false},
+        {IDC_WIZARD_BANNER, ControlKind::Static, Dlu(72, 0, 211, 20), false},
+        {IDC_WIZARD_TITLE, ControlKind::Static, Dlu(80, 25, 196, 12), false},
+    };
+    if (stepPanel) {
+        frame.push_back({IDC_WIZARD_STEP_PANEL, ControlKind::Static, Dlu(0, 74, 72, 84), false});
+        frame.push_back({IDC_WIZARD_STEP1, ControlKind::Static, Dlu(4, 80, 66, 18), false});
+        frame.push_back({IDC_WIZARD_STEP2, ControlKind::Static, Dlu(4, 100, 66, 18), false});
+        frame.push_back({IDC_WIZARD_STEP3, ControlKind::Static, Dlu(4, 120, 66, 18), false});
+        frame.push_back({IDC_WIZARD_STEP4, ControlKind::Static, Dlu(4, 140, 66, 18), false});
+    }
+    return frame;
+}
+
+inline void AddButtons(std::vector<fakes::ControlDecl>& controls) {
+    using ui::ControlKind;
+    controls.push_back({IDC_WIZARD_SEPARATOR, ControlKind::Static, Dlu(0, 160, 283, 1), false});
+    controls.push_back({IDC_WIZARD_BACK, ControlKind::Button, Dlu(117, 166, 50, 14), true});
+    controls.push_back({IDC_WIZARD_NEXT, ControlKind::Button, Dlu(169, 166, 50, 14), true});
+    controls.push_back({ui::kIdCancel, ControlKind::Button, Dlu(225, 166, 50, 14), true});
+}
+
+inline void RegisterFinishTemplates() {
+    using ui::ControlKind;
+    std::vector<fakes::ControlDecl> hidden = Frame(true);
+    hidden.insert(hidden.end(),
+                  {
+                      {IDC_STATIC_HIDDEN_INSTRUCTION, ControlKind::Static, Dlu(80, 40, 196, 10), false},
+                      {IDC_STATIC_HIDDEN_NAME_LABEL, ControlKind::Static, Dlu(80, 57, 56, 10), false},
+                      {IDC_EDIT_HIDDEN_NAME, ControlKind::Edit, Dlu(138, 55, 134, 12), true},
+                      {IDC_RADIO_HIDDEN_WEP, ControlKind::Button, Dlu(90, 73, 120, 10), true},
+                      {IDC_RADIO_HIDDEN_WPAPSK, ControlKind::Button, Dlu(90, 84, 120, 10), false},
+                      {IDC_RADIO_HIDDEN_WPA2PSK, ControlKind::Button, Dlu(90, 95, 120, 10), false},
+                      {IDC_RADIO_HIDDEN_NONE, ControlKind::Button, Dlu(90, 106, 120, 10), false},
+                      {IDC_STATIC_HIDDEN_EXPLANATION, ControlKind::Static, Dlu(80, 122, 196, 34), false},
+                  });
+    AddButtons(hidden);
+    fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_HIDDEN, hidden);
+
+    std::vector<fakes::ControlDecl> save = Frame(true);
+    save.insert(save.end(),
+                {
+                    {IDC_STATIC_SAVEPROFILE_QUESTION, ControlKind::Static, Dlu(80, 42, 196, 10), false},
+                    {IDC_RADIO_SAVEPROFILE_YES, ControlKind::Button, Dlu(90, 58, 80, 10), true},
+                    {IDC_RADIO_SAVEPROFILE_NO, ControlKind::Button, Dlu(180, 58, 80, 10), false},
+                    {IDC_STATIC_SAVEPROFILE_EXPLANATION, ControlKind::Static, Dlu(80, 76, 196, 26), false},
+                    {IDC_EDIT_SAVEPROFILE_NAME, ControlKind::Edit, Dlu(80, 106, 192, 12), true},
+                });
+    AddButtons(save);
+    fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_SAVEPROFILE, save);
+
+    std::vector<fakes::ControlDecl> refusal = Frame(true);
+    refusal.push_back({IDC_STATIC_FILE_ERROR_MESSAGE, ControlKind::Static, Dlu(80, 48, 196, 40), false});
+    AddButtons(refusal);
+    fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_FILE_ERROR, refusal);
+
+    std::vector<fakes::ControlDecl> summary = Frame(false);
+    summary.insert(summary.end(),
+                   {
+                       {IDC_STATIC_WPSVIEW_HEADLINE, ControlKind::Static, Dlu(80, 40, 196, 26), false},
+                       {IDC_STATIC_WPSVIEW_SETTING, ControlKind::Static, Dlu(80, 70, 196, 10), false},
+                       {IDC_STATIC_WPSVIEW_PROFILE_LABEL, ControlKind::Static, Dlu(90, 84, 50, 10), false},
+                       {IDC_STATIC_WPSVIEW_PROFILE, ControlKind::Static, Dlu(142, 84, 134, 10), false},
+                       {IDC_STATIC_WPSVIEW_SSID_LABEL, ControlKind::Static, Dlu(90, 96, 50, 10), false},
+                       {IDC_STATIC_WPSVIEW_SSID, ControlKind::Static, Dlu(142, 96, 134, 10), false},
+                       {IDC_STATIC_WPSVIEW_SECURITY_LABEL, ControlKind::Static, Dlu(90, 108, 50, 10), false},
+                       {IDC_STATIC_WPSVIEW_SECURITY, ControlKind::Static, Dlu(142, 108, 134, 10), false},
+                       {IDC_CHECK_WPSVIEW_SAVE, ControlKind::Button, Dlu(90, 124, 180, 10), true},
+                       {IDC_STATIC_WPSVIEW_FINISH_NOTE, ControlKind::Static, Dlu(80, 142, 196, 10), false},
+                       {IDC_WIZARD_SEPARATOR, ControlKind::Static, Dlu(0, 160, 283, 1), false},
+                       {ui::kIdOk, ControlKind::Button, Dlu(225, 166, 50, 14), true},
+                   });
+    fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_WPSVIEW, summary);
+}
+
+} // namespace wizardfinishtest
