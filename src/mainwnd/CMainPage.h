@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kernel/WirelessProfile.h"
 #include "ui/Dialog.h"
 
 class CNetUIDlg;
@@ -78,6 +79,9 @@ public:
     virtual bool ProfileModified() const { return false; }
     // The control that follows the profile-modified mark is enabled with it.
     virtual void ShowModifiedMark(bool) {}
+    // The end of a connect-wizard run that set up a network: the page takes the wizard's profile as its
+    // edited profile, stores it when `save` (overwriting one of the same name), and applies it.
+    virtual void TakeWizardProfile(const kernel::WirelessProfile&, bool /*save*/) {}
     // The Networks tab's Connect: the edited profile starts again as a fresh default profile.
     virtual void ResetEditedProfile() {}
     // The Networks tab's Connect on an ad-hoc network: the page shows it chosen in its network-name list
@@ -92,6 +96,9 @@ public:
     virtual void Rescan() {}
     // Connect to the network selected in the list.
     virtual void ConnectSelected() {}
+    // Sorts the scan list with the page's own key and order again (the wizard sorted it with its own)
+    // and shows its rows anew.
+    virtual void ShowListAgain() {}
 };
 
 class CStatisticsPage : public CMainPage {

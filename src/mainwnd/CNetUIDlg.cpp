@@ -118,12 +118,12 @@ void CNetUIDlg::EnableScanButton(bool enable) {
     ShowPageButtons();
 }
 
-void CNetUIDlg::StartWizardForNetwork(const kernel::BssEntry& network, bool wps) {
+void CNetUIDlg::StartWizardForNetwork(const kernel::BssEntry& network, bool wps, int listIndex) {
     if (!UtilityManagesAdapter() || m_busy) {
         return;
     }
     if (m_hooks.startWizardForNetwork) {
-        m_hooks.startWizardForNetwork(network, wps);
+        m_hooks.startWizardForNetwork(network, wps, listIndex);
     }
 }
 
@@ -635,6 +635,11 @@ bool CNetUIDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, i
     case kMsgConnectStarted:
         host().SetTimer(kTimerConnectWatch, 2000);
         return true;
+    case kMsgWizardCall:
+        if (m_hooks.wizardCall) {
+            m_hooks.wizardCall(wParam);
+        }
+        return true;
     default:
         return false;
     }
@@ -662,7 +667,33 @@ void CNetUIDlg::HandOverProfile() {
 // The window
 
 void CNetUIDlg::HideWindow() {
-    host().ShowWindow(false);
+    if (IsOpen()) {
+        host().ShowWindow(false);
+    }
+}
+
+void CNetUIDlg::RaiseInOrder() {
+    if (IsOpen()) {
+        host().SetTopMost(true);
+        host().SetTopMost(false);
+    }
+}
+
+void CNetUIDlg::ShowAfter(uint32_t milliseconds) {
+    if (IsOpen()) {
+        host().SetTimer(kTimerShow, milliseconds);
+    }
+}
+
+void CNetUIDlg::ClearTrayIcon() {
+    if (m_tray) {
+        m_tray->RemoveIcon();
+    }
+}
+
+bool CNetUIDlg::ConnectionLost() {
+    return g_pnKernel != nullptr &&
+           (RefreshConnection(*g_pnKernel).flags & kernel::kConnectionNotAssociated) != 0;
 }
 
 void CNetUIDlg::CentreWindow() {
@@ -674,6 +705,10 @@ void CNetUIDlg::CentreWindow() {
 }
 
 void CNetUIDlg::RaiseAndShow() {
+    if (!IsOpen()) {
+        return;
+    }
+    m_shownBefore = true;
     ui::Rect frame = host().WindowRect();
     if (frame.left == kOffScreen && frame.top == kOffScreen) {
         CentreWindow();

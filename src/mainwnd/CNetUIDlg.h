@@ -43,11 +43,13 @@ struct MainWindowPlatform {
 struct MainWindowHooks {
     std::function<void()> startConnectWizard; // a new wizard run (button 1015, set-up check)
     // A wizard run for a network picked in the Networks tab; `wps`: it signals WPS.
-    std::function<void(const kernel::BssEntry& network, bool wps)> startWizardForNetwork;
+    std::function<void(const kernel::BssEntry& network, bool wps, int listIndex)> startWizardForNetwork;
     std::function<void()> startHardwareButtonRun; // WPS code 5: the push-button run of the adapter's button
     std::function<void()> showHardwareCancel;     // 0x806E: the hardware push-button cancel notice
     std::function<bool()> pushButtonRunActive;    // a WPS push-button exchange runs (the fallback waits)
     std::function<void()> closeWizard;            // the adapter went: end an open wizard run
+    // kMsgWizardCall arrived (wParam): the wizard's thread asks for something done on the window's thread.
+    std::function<void(uintptr_t call)> wizardCall;
 };
 
 class CNetUIDlg final : public ui::Dialog, public kernel::NotificationReceiverBase {
@@ -85,12 +87,30 @@ public:
     // How many pixels a pixel of the program's layout texts (column widths) takes on this screen. The
     // templates are laid out in dialog units, which already follow the system font, so this is 1.
     double DisplayScale() const { return 1.0; }
-    // Starts a wizard run for a network picked in the Networks tab (the connect wizard fills it in).
-    void StartWizardForNetwork(const kernel::BssEntry& network, bool wps);
+    // Starts a wizard run for a network picked in the Networks tab (the connect wizard fills it in);
+    // `listIndex`: the network's index in the scan list.
+    void StartWizardForNetwork(const kernel::BssEntry& network, bool wps, int listIndex = -1);
     int TrayState() const { return m_trayState; }
     // The user chose another language (the language state and the "MAIN" texts are already reloaded):
     // the window's buttons and tabs and every page take their texts anew.
     void ApplyLanguage();
+
+    // --- what the connect wizard asks of the window (window thread) ---
+    // The poster of the window, for the wizard's thread; reaches nothing before OnInit.
+    ui::Poster WindowPoster() const { return m_self; }
+    void HideWindow();
+    // Shown, restored and raised (centred first when it was never placed).
+    void RaiseAndShow();
+    // Only brought to the top of the window order, not shown.
+    void RaiseInOrder();
+    // Shows the window once after `milliseconds` (timer 3).
+    void ShowAfter(uint32_t milliseconds);
+    // Whether the window has been shown since it was created.
+    bool ShownBefore() const { return m_shownBefore; }
+    // No icon and no tip in the notification area.
+    void ClearTrayIcon();
+    // The connection record says the adapter is not associated (its flag 0x10000).
+    bool ConnectionLost();
 
     // --- what the Settings page's apply flow asks of the window ---
     bool IsShown();
@@ -162,9 +182,7 @@ private:
     void RouteLetter(int page, char16_t letter);
     void RunButton(ui::ControlId id);
     void FindNetwork(bool fromLetter);
-    void HideWindow();
     void CentreWindow();
-    void RaiseAndShow();
     void HandOverProfile();
     void ShowInternetNotice();
     void OnTrayNotify(uint32_t mouseMessage);
@@ -193,6 +211,7 @@ private:
     bool m_exited = false;
     std::atomic<bool> m_busy{false};
     bool m_helpShown = false;
+    bool m_shownBefore = false;
     bool m_buttonActionRunning = false;
     bool m_radioOn = true;
     bool m_scanAllowed = true; // no survey of the Networks page is running

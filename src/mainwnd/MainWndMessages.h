@@ -32,6 +32,9 @@ constexpr uint32_t kMsgTrayNotify = 0x80C9;
 constexpr uint32_t kMsgServiceEvent = 0x8150; // wParam: the receiver slot, lParam: its argument
 constexpr uint32_t kMsgRefreshDisplay = 0x8151;
 constexpr uint32_t kMsgConnectStarted = 0x8152; // a ConnectWithBlock went out: restart timer 5
+// The connect wizard's thread asks the window for something (wParam: what); the window hands it to the
+// wizard's hook on its own thread.
+constexpr uint32_t kMsgWizardCall = 0x8160;
 
 // Timers.
 constexpr int kTimerFirstLayout = 1;   // 1 ms once: caption, collapsed help, hidden and centred

@@ -303,7 +303,14 @@ void CSiteSurveyDlg::ConnectSelected() {
         mainWindow->Pages().settings.ChooseAdHocNetwork(adHocRow);
         return;
     }
-    mainWindow->StartWizardForNetwork(network, wps);
+    mainWindow->StartWizardForNetwork(network, wps, row);
+}
+
+void CSiteSurveyDlg::ShowListAgain() {
+    networks::SortNetworkList(m_sortKey, m_sortOrder);
+    if (IsOpen()) {
+        FillNetworkList();
+    }
 }
 
 void CSiteSurveyDlg::ShowRadiusMessage() {

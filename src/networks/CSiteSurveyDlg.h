@@ -36,6 +36,7 @@ public:
     // CNetworksPage
     void Rescan() override { StartScan(); }
     void ConnectSelected() override;
+    void ShowListAgain() override;
     void OnAdapterArrived() override;
     void ApplyTexts() override;
 

@@ -41,6 +41,7 @@ public:
     void ShowModifiedMark(bool modified) override;
     void ResetEditedProfile() override;
     void ChooseAdHocNetwork(int adHocRow) override;
+    void TakeWizardProfile(const kernel::WirelessProfile& profile, bool save) override;
 
     // --- the editor ---
     // The factory default working record: the adapter's defaults and "Any (First available network)".

@@ -68,8 +68,9 @@ protected:
     }
     void OpenPage() {
         MainWindowHooks hooks;
-        hooks.startWizardForNetwork = [this](const kernel::BssEntry& e, bool wps) {
-            wizards.push_back(base::Utf16ToUtf8(base::FieldText(e.ssid)) + (wps ? " wps" : ""));
+        hooks.startWizardForNetwork = [this](const kernel::BssEntry& e, bool wps, int listIndex) {
+            wizards.push_back(base::Utf16ToUtf8(base::FieldText(e.ssid)) + (wps ? " wps" : "") + " #" +
+                              std::to_string(listIndex));
         };
         window = std::make_unique<CNetUIDlg>(nullptr, MainPages{recorder, page, statistics, about},
                                              MainWindowPlatform{clock, system, sound}, hooks);
@@ -223,7 +224,7 @@ TEST_F(SurveyPage, ConnectRefusesRadiusStartsTheWizardOrChoosesTheAdHocNetwork) 
     Page().SelectRow(IDC_LIST_SITESURVEY, 4);
     Page().PressMenuKey(u'N'); // Co&nnect through the main window
     Settle();
-    EXPECT_EQ(wizards, (std::vector<std::string>{"Home", "Push wps"}));
+    EXPECT_EQ(wizards, (std::vector<std::string>{"Home #3", "Push wps #4"}));
 
     Page().SelectRow(IDC_LIST_SITESURVEY, 2);
     host->Click(IDC_BUTTON_FIRST_ACTION);
@@ -253,7 +254,7 @@ TEST_F(SurveyPage, AnOverlongCountAndUnknownTypesNeverShiftRowsAgainstEntries) {
     Surveyed({Net(u"Odd", 9, 99, 1, 7), Net(u"First", 1, 50), Net(u"Second", 2, 40)});
     Page().SelectRow(IDC_LIST_SITESURVEY, 1);
     page.ConnectSelected();
-    EXPECT_EQ(wizards, std::vector<std::string>{"Second"});
+    EXPECT_EQ(wizards, std::vector<std::string>{"Second #1"});
 }
 
 TEST_F(SurveyPage, EventsOnTheLibrarysThreadOnlyPostAndTheReceiverGoesWithThePage) {
