@@ -1,11 +1,21 @@
 // The templates of src/res/WizardFinish.rc (hidden network, save page, reserved-name page, summary) as
-// the strict fake host needs them, in pixels of a 96-dpi screen.
+// the strict fake host needs them, in pixels of a 96-dpi screen, and the fixture their tests share.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "app/AppTexts.h"
 #include "fakes/FakeHost.h"
+#include "profiles/ProfileStore.h"
 #include "res/WizardFinishIds.h"
+#include "unit/app/AppTestSupport.h"
+#include "wizard/WizardState.h"
 
 namespace wizardfinishtest {
 
@@ -93,5 +103,62 @@ inline void RegisterFinishTemplates() {
                    });
     fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_WPSVIEW, summary);
 }
+
+inline std::string ShippedEnglishFile() {
+    std::filesystem::path root =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
+    std::ifstream in(root / "lang" / "Language" / "English" / "English.lng", std::ios::binary);
+    EXPECT_TRUE(in.good()) << "no English.lng under " << root;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A fresh wizard state with the adapter present, the built-in texts and a profile store over the
+// in-memory registry and service.
+class FinishPageTest : public apptest::AppTest {
+protected:
+    FinishPageTest() {
+        RegisterFinishTemplates();
+        wizard::ResetWizardState();
+        ResetLanguageTexts();
+        DevicePresent = true;
+        profiles::ProfileStoreConfig config;
+        config.kernel = &kernel;
+        config.registry = &registry;
+        config.appKey = std::u16string(apptest::kAppKey);
+        profiles::ConfigureProfileStore(config);
+    }
+    ~FinishPageTest() override {
+        m_hosts.clear();
+        fakes::ForgetTemplates();
+        wizard::ResetWizardState();
+        ResetLanguageTexts();
+    }
+
+    // Opens a new page of class D on a strict fake host; both live as long as the test, as a page the
+    // driver shows anew each time.
+    template <class D, class... Args> fakes::FakeHost& OpenPage(Args&&... args) {
+        m_dialogs.push_back(std::make_unique<D>(std::forward<Args>(args)...));
+        m_hosts.push_back(std::make_unique<fakes::FakeHost>(*m_dialogs.back()));
+        fakes::FakeHost& host = *m_hosts.back();
+        host.Strict();
+        host.Open();
+        return host;
+    }
+
+    void UseShippedEnglish() {
+        disk.WriteLanguage("English", ShippedEnglishFile());
+        SelectLanguage();
+    }
+
+    // A radio button or check box as the user clicks it: the platform checks it first.
+    static void Choose(fakes::FakeHost& host, ui::ControlId id, bool checked = true) {
+        host.control(id).checked = checked;
+        host.Click(id);
+    }
+
+private:
+    std::vector<std::unique_ptr<ui::Dialog>> m_dialogs;
+    std::vector<std::unique_ptr<fakes::FakeHost>> m_hosts; // go before their dialogs
+};
 
 } // namespace wizardfinishtest
