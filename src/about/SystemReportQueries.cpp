@@ -1,6 +1,7 @@
 #include "about/SystemReportQueries.h"
 
 #include "app/Language.h"
+#include "wizard/WizardState.h"
 
 namespace about {
 namespace {
@@ -14,7 +15,7 @@ std::u16string NetworksText(std::u16string_view key, std::u16string_view default
 } // namespace
 
 bool HardwarePushButtonPressed() {
-    return false;
+    return HwButtonPressed;
 }
 
 NetworksTabTexts ReadNetworksTabTexts() {

@@ -9,9 +9,7 @@
 
 namespace about {
 
-// Whether the adapter's hardware push button was pressed since the report opened. The button's
-// notification is not wired to a mark the report could read, so this answers false until it is; the
-// report then closes only when the adapter goes.
+// Whether the adapter's hardware push button was pressed (the wizard's mark of it).
 bool HardwarePushButtonPressed();
 
 // The Networks tab's column titles and row texts in the current language. The tab reads the same keys

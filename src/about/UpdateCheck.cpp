@@ -3,6 +3,7 @@
 #include "about/AboutRules.h"
 #include "app/AppSettings.h"
 #include "base/Format.h"
+#include "wizard/ConnectWizard.h"
 
 namespace about {
 
@@ -13,7 +14,7 @@ constexpr std::u16string_view kAutoUpdateTime = u"AutoUpdateTime";
 } // namespace
 
 bool ConnectWizardRunning() {
-    return false;
+    return wizard::ConnectWizardRunning();
 }
 
 UpdateCheck::UpdateCheck(LiveUpdateServices& services, LiveUpdateGate& gate, UpdateCheckLinks links)

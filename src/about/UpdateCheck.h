@@ -86,7 +86,7 @@ private:
     OfferAnswer m_answer = OfferAnswer::Shown;
 };
 
-// Whether the connect wizard runs. The wizard does not exist yet: never.
+// Whether a connect-wizard run is open.
 bool ConnectWizardRunning();
 
 } // namespace about

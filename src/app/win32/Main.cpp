@@ -11,8 +11,8 @@
 #include "mainwnd/CNetUIDlg.h"
 #include "networks/CSiteSurveyDlg.h"
 #include "networks/CStatisticsDlg.h"
-#include "platform/win32/WinAppPlatform.h"
 #include "platform/win32/WinAnsiCodePage.h"
+#include "platform/win32/WinAppPlatform.h"
 #include "platform/win32/WinClock.h"
 #include "platform/win32/WinNamedObjects.h"
 #include "platform/win32/WinProcesses.h"
@@ -21,6 +21,7 @@
 #include "platform/win32/WinText.h"
 #include "profiles/CProFileSettingDlg.h"
 #include "ui/win32/DialogWindow.h"
+#include "wizard/ConnectWizard.h"
 
 namespace {
 
@@ -65,7 +66,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         CSiteSurveyDlg networks;
         CStatisticsDlg statistics;
         CAboutExDlg about;
-        CNetUIDlg mainWindow(&app, {settings, networks, statistics, about}, {clock, system, sound});
+        // The wizard's pages are top-level windows of its own thread, without an owner.
+        wizard::ConnectWizard connectWizard({[instance](ui::Dialog& page) {
+                                                 return ui::win32::DialogWindow::RunModal(instance, nullptr,
+                                                                                          page);
+                                             },
+                                             clock,
+                                             codePage,
+                                             {}});
+        MainWindowHooks hooks;
+        connectWizard.FillHooks(hooks);
+        CNetUIDlg mainWindow(&app, {settings, networks, statistics, about}, {clock, system, sound}, hooks);
+        connectWizard.Attach(mainWindow);
         return ui::win32::DialogWindow::RunModal(instance, nullptr, mainWindow);
     };
 
