@@ -48,13 +48,4 @@ TEST_F(FinishWatchdog, ClosesThePageWhenTheAdapterGoesOrTheButtonIsPressed) {
     }
 }
 
-TEST_F(FinishWatchdog, TheReservedNamePageOnlyGoesBack) {
-    fakes::FakeHost& host = OpenPage<CConnectWizardFileError>(u"Default");
-    EXPECT_FALSE(host.IsEnabled(IDC_WIZARD_NEXT));
-    EXPECT_EQ(host.GetText(IDC_STATIC_FILE_ERROR_MESSAGE), u" Default");
-    host.PressEnter();
-    EXPECT_EQ(host.result(), ui::kIdOk);
-    EXPECT_EQ(WizardPage, wizard::kPageSaveProfile);
-}
-
 } // namespace
