@@ -146,6 +146,10 @@ public:
     // The column header is drawn by the program in these colours: off-screen, copied in one piece, never
     // erased first.
     virtual void SetHeaderColors(Color, Color) {}
+    // The header shows `arrow` on `column` and no arrow on any other column (a column out of range
+    // clears them all). New columns start without one.
+    virtual void SetSortArrow(int, SortArrow) {}
+    virtual SortArrow SortArrowOf(int) { return SortArrow::None; }
     // Icons from the program's resources, drawn at the given size; row images index this list.
     virtual void SetImageList(const std::vector<int>&, int) {}
     virtual int ImageCount() { return 0; }

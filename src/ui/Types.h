@@ -28,11 +28,11 @@ constexpr uint32_t kBoxIconWarning = 0x30;
 constexpr uint32_t kBoxIconInformation = 0x40;
 
 // Command codes a dialog receives with OnCommand.
-constexpr int kClicked = 0;        // button
-constexpr int kSelChange = 1;      // list box and combo box selection
-constexpr int kDoubleClicked = 2;  // list box
-constexpr int kComboSetFocus = 3;  // combo box gained the focus
-constexpr int kComboKillFocus = 4; // combo box lost the focus
+constexpr int kClicked = 0;         // button
+constexpr int kSelChange = 1;       // list box and combo box selection
+constexpr int kDoubleClicked = 2;   // list box
+constexpr int kComboSetFocus = 3;   // combo box gained the focus
+constexpr int kComboKillFocus = 4;  // combo box lost the focus
 constexpr int kComboEditChange = 5; // the user changed the text of a combo box's edit part
 constexpr int kComboDropDown = 7;   // a combo box's list is about to drop down
 constexpr int kEditSetFocus = 0x100;
@@ -94,7 +94,8 @@ struct Font {
     int pointSize = 0;   // 0: the dialog's size
     bool bold = false;
     bool underline = false;
-    bool fixedPitch = false; // every character as wide: where the face is missing, the system's fixed-pitch font
+    bool fixedPitch =
+        false; // every character as wide: where the face is missing, the system's fixed-pitch font
     bool operator==(const Font&) const = default;
 };
 
@@ -131,6 +132,9 @@ struct ListColumn {
     std::u16string caption;
     int width = 0;
 };
+
+// The arrow a list header shows on the column the rows are sorted by.
+enum class SortArrow { None, Up, Down };
 
 enum class Cursor { Arrow, Wait, Hand };
 

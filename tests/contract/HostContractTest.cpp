@@ -249,6 +249,30 @@ TEST_F(HostContract, NotifyAnswersReachTheControl) {
     EXPECT_EQ(m_probe.log, expected) << Joined(m_probe.log);
 }
 
+// One column at a time carries the header's sort arrow, also where the program draws the header; new
+// columns start without one.
+TEST_F(HostContract, TheHeaderShowsOneSortArrow) {
+    Open();
+    auto& report = host().Report(IDC_C_REPORT);
+    report.SetColumns({{u"Name", 80}, {u"Security", 60}, {u"Signal", 50}});
+    report.SetSortArrow(1, ui::SortArrow::Up);
+    EXPECT_EQ(report.SortArrowOf(1), ui::SortArrow::Up);
+    EXPECT_EQ(report.SortArrowOf(0), ui::SortArrow::None);
+    report.SetSortArrow(2, ui::SortArrow::Down);
+    EXPECT_EQ(report.SortArrowOf(2), ui::SortArrow::Down);
+    EXPECT_EQ(report.SortArrowOf(1), ui::SortArrow::None) << "the old column kept its arrow";
+    report.SetHeaderColors(0xFFFFFF, 0x7A401C);
+    report.SetSortArrow(0, ui::SortArrow::Up);
+    EXPECT_EQ(report.SortArrowOf(0), ui::SortArrow::Up);
+    EXPECT_EQ(report.SortArrowOf(2), ui::SortArrow::None);
+    report.SetSortArrow(-1, ui::SortArrow::Up);
+    EXPECT_EQ(report.SortArrowOf(0), ui::SortArrow::None);
+    report.SetSortArrow(1, ui::SortArrow::Down);
+    report.SetColumns({{u"Name", 80}, {u"Signal", 50}});
+    EXPECT_EQ(report.SortArrowOf(1), ui::SortArrow::None);
+    EXPECT_EQ(report.SortArrowOf(5), ui::SortArrow::None);
+}
+
 TEST_F(HostContract, PostsArriveInOrderAndPostingToAGoneWindowDoesNothing) {
     Open();
     ui::Poster poster = host().MakePoster();

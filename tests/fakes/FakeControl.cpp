@@ -192,6 +192,16 @@ void FakeControl::DeleteAll() {
     selection = -1;
 }
 
+void FakeControl::SetSortArrow(int column, ui::SortArrow arrow) {
+    for (size_t i = 0; i < sortArrows.size(); ++i) {
+        sortArrows[i] = static_cast<int>(i) == column ? arrow : ui::SortArrow::None;
+    }
+}
+
+ui::SortArrow FakeControl::SortArrowOf(int column) {
+    return InRange(column, sortArrows.size()) ? sortArrows[static_cast<size_t>(column)] : ui::SortArrow::None;
+}
+
 void FakeControl::SetImageList(const std::vector<int>& icons, int size) {
     imageList = icons;
     imageSize = size;

@@ -46,6 +46,7 @@ public:
     std::vector<intptr_t> itemData;
     int selection = -1;
     std::vector<ui::ListColumn> columns;
+    std::vector<ui::SortArrow> sortArrows; // one per column
     std::vector<std::vector<std::u16string>> rows;
     std::vector<int> rowImages;
     std::vector<int> imageList;
@@ -112,7 +113,10 @@ public:
     void SetItemData(int index, intptr_t data) override;
     intptr_t ItemData(int index) override;
     // Report.
-    void SetColumns(const std::vector<ui::ListColumn>& value) override { columns = value; }
+    void SetColumns(const std::vector<ui::ListColumn>& value) override {
+        columns = value;
+        sortArrows.assign(columns.size(), ui::SortArrow::None);
+    }
     int ColumnCount() override { return static_cast<int>(columns.size()); }
     int ColumnWidth(int column) override;
     int InsertRow(int row, std::u16string_view firstCell, int image) override;
@@ -131,6 +135,8 @@ public:
         headerText = headerTextColor;
         headerBack = headerBackColor;
     }
+    void SetSortArrow(int column, ui::SortArrow arrow) override;
+    ui::SortArrow SortArrowOf(int column) override;
     void SetImageList(const std::vector<int>& icons, int size) override;
     int ImageCount() override { return static_cast<int>(imageList.size()); }
     // Tab.

@@ -139,6 +139,8 @@ public:
     void SetDoubleBuffered(bool on) override;
     void HoldRedraw(bool hold) override;
     void SetHeaderColors(Color text, Color back) override;
+    void SetSortArrow(int column, SortArrow arrow) override;
+    SortArrow SortArrowOf(int column) override;
     void SetImageList(const std::vector<int>& icons, int size) override;
     int ImageCount() override;
 };

@@ -19,6 +19,25 @@ struct HeaderColors {
     Color back;
 };
 
+// A small filled triangle, 7 pixels wide, centred on `middleY`, pointing up or down.
+void PaintSortArrow(HDC dc, int left, int middleY, bool up, Color color) {
+    POINT points[3];
+    if (up) {
+        points[0] = {left, middleY + 2};
+        points[1] = {left + 6, middleY + 2};
+        points[2] = {left + 3, middleY - 2};
+    } else {
+        points[0] = {left, middleY - 2};
+        points[1] = {left + 6, middleY - 2};
+        points[2] = {left + 3, middleY + 2};
+    }
+    HBRUSH brush = CreateSolidBrush(color);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    Polygon(dc, points, 3);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+}
+
 // Paints the header into a bitmap and copies it in one piece; the background is never erased first.
 void PaintHeader(HWND header, HDC target, const HeaderColors& colors) {
     RECT client{};
@@ -45,7 +64,7 @@ void PaintHeader(HWND header, HDC target, const HeaderColors& colors) {
         SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&cell));
         wchar_t text[256] = {};
         HDITEMW item{};
-        item.mask = HDI_TEXT;
+        item.mask = HDI_TEXT | HDI_FORMAT;
         item.pszText = text;
         item.cchTextMax = 255;
         SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
@@ -54,6 +73,11 @@ void PaintHeader(HWND header, HDC target, const HeaderColors& colors) {
         LineTo(memory, cell.right - 1, cell.bottom - 3);
         cell.left += 5;
         cell.right -= 4;
+        if ((item.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != 0 && cell.right - cell.left > 16) {
+            cell.right -= 10;
+            PaintSortArrow(memory, cell.right + 1, (cell.top + cell.bottom) / 2, (item.fmt & HDF_SORTUP) != 0,
+                           colors.text);
+        }
         DrawTextW(memory, text, -1, &cell,
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     }
@@ -247,6 +271,42 @@ void WinReport::SetHeaderColors(Color text, Color back) {
         SetPropW(header, kHeaderColorsProperty, colors);
     }
     InvalidateRect(header, nullptr, FALSE);
+}
+
+void WinReport::SetSortArrow(int column, SortArrow arrow) {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0));
+    if (header == nullptr) {
+        return;
+    }
+    int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        if (!SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item))) {
+            continue;
+        }
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == column && arrow == SortArrow::Up) {
+            item.fmt |= HDF_SORTUP;
+        } else if (i == column && arrow == SortArrow::Down) {
+            item.fmt |= HDF_SORTDOWN;
+        }
+        SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+SortArrow WinReport::SortArrowOf(int column) {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0));
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (header == nullptr || column < 0 ||
+        !SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item))) {
+        return SortArrow::None;
+    }
+    if ((item.fmt & HDF_SORTUP) != 0) {
+        return SortArrow::Up;
+    }
+    return (item.fmt & HDF_SORTDOWN) != 0 ? SortArrow::Down : SortArrow::None;
 }
 
 void WinReport::SetImageList(const std::vector<int>& icons, int size) {
