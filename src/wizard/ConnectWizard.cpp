@@ -10,6 +10,7 @@
 #include "mainwnd/CQueryTabCtrl.h"
 #include "mainwnd/MainWndMessages.h"
 #include "networks/NetworkList.h"
+#include "wizard/CConnectWizardSiteSurveyEx.h"
 #include "wizard/WizardPages.h"
 #include "wizard/WizardState.h"
 
@@ -123,13 +124,14 @@ void ConnectWizard::RunOnThread() {
 }
 
 int ConnectWizard::ShowPage(int page, bool& listCancelUsed) {
-    std::unique_ptr<ui::Dialog> dialog = MakeWizardPage(page, m_links.codePage);
-    if (!dialog) {
-        return ui::kIdCancel;
+    if (page == kPageList) {
+        CConnectWizardSiteSurveyEx list;
+        const int result = m_links.runPage(list);
+        listCancelUsed = list.CancelUsed();
+        return result;
     }
-    const int result = m_links.runPage(*dialog);
-    listCancelUsed = ListCancelUsed(*dialog);
-    return result;
+    std::unique_ptr<ui::Dialog> dialog = MakeWizardPage(page, m_links.codePage);
+    return dialog ? m_links.runPage(*dialog) : ui::kIdCancel;
 }
 
 void ConnectWizard::WaitUntilRunReturns() {

@@ -11,10 +11,9 @@ class CNetUIDlg;
 
 namespace wizard {
 
-// The page the driver shows for WizardPage `page`; null for a number without a page of its own.
+// The page the driver shows for WizardPage `page`; null for a number without a page of its own. The
+// network list is not made here: the driver asks it how it was left.
 std::unique_ptr<ui::Dialog> MakeWizardPage(int page, const platform::AnsiCodePage& codePage);
-// Whether the network list was closed with its own Cancel button (not Back); false for other pages.
-bool ListCancelUsed(ui::Dialog& page);
 
 // The end of a run on the window's thread: the window is no longer busy, the Networks tab sorts its
 // list again, and the profile the run set up is stored and applied (or the window comes back).
