@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "SettingsDialogTemplates.h"
 #include "WizardListTemplates.h"
 #include "wizard/CConnectWizardMessagePSK.h"
 #include "wizard/CConnectWizardMessageWeb.h"
+#include "wizard/CConnectWizardPleaseWait.h"
+#include "wizard/CConnectWizardSiteSurveyEx.h"
 
 namespace {
 
@@ -50,6 +53,37 @@ TEST_F(SecurityMessage, TheWatchdogCancelsAndLeavesTheMarkerBehind) {
     host().FireTimer(CConnectWizardMessageWeb::kTimerWatchdog);
     EXPECT_EQ(host().result(), ui::kIdCancel);
     EXPECT_EQ(WizardPage, wizard::kPageWepMessage);
+}
+
+} // namespace
+
+namespace {
+
+// The shipped English file has every text of the list's group, and the list's columns fit the list
+// without scrolling sideways (a vertical scroll bar included).
+TEST_F(SecurityMessage, TheShippedEnglishFileGivesTheGroupsTextsAndColumnsThatFit) {
+    UseLanguageFile(settingstest::ShippedEnglishFile());
+    Open<CConnectWizardMessageWeb>();
+    EXPECT_EQ(host().Caption(), u"WEP Security");
+    EXPECT_NE(host().GetText(IDC_WIZARD_MESSAGE_WEB_TEXT).find(u"WEP"), std::u16string::npos);
+    WizardProfile.block.securityFlags = 0x200008;
+    Open<CConnectWizardMessagePSK>();
+    EXPECT_NE(host().GetText(IDC_WIZARD_MESSAGE_PSK_TEXT).find(u"WPA2-PSK"), std::u16string::npos);
+    Open<CConnectWizardPleaseWait>();
+    EXPECT_FALSE(host().GetText(IDC_WIZARD_PLEASEWAIT_TEXT).empty());
+
+    Open<CConnectWizardSiteSurveyEx>();
+    EXPECT_FALSE(host().GetText(IDC_WIZARD_LIST_EXPLANATION).empty());
+    const fakes::FakeControl& list = host().control(IDC_WIZARD_LIST_NETWORKS);
+    int total = 0;
+    for (const ui::ListColumn& column : list.columns) {
+        EXPECT_FALSE(column.caption.empty());
+        total += column.width;
+    }
+    constexpr int kBorderAndScrollBar = 2 + 17;
+    EXPECT_LE(total, list.rect.Width() - kBorderAndScrollBar);
+    host().Click(IDC_WIZARD_LIST_REFRESH);
+    EXPECT_EQ(host().control(IDC_WIZARD_LIST_NETWORKS).rows[0][0], u"Searching for wireless networks...");
 }
 
 } // namespace
