@@ -144,10 +144,10 @@ void CConnectWizardSiteSurveyEx::SortAndFill() {
     Fill();
 }
 
-bool CConnectWizardSiteSurveyEx::Preselect() {
+void CConnectWizardSiteSurveyEx::Preselect() {
     ui::ReportControl& list = host().Report(IDC_WIZARD_LIST_NETWORKS);
     if (!WizardState.preselectRequested || list.RowCount() == 0) {
-        return false;
+        return;
     }
     for (size_t row = 0; row < WizardRowMap.size(); ++row) {
         if (WizardRowMap[row] == WizardState.selectedNetwork) {
@@ -158,7 +158,6 @@ bool CConnectWizardSiteSurveyEx::Preselect() {
     }
     WizardState.preselectRequested = false;
     host().SetTimer(kTimerFocusList, kFocusListDelay);
-    return true;
 }
 
 intptr_t CConnectWizardSiteSurveyEx::OnNotify(const ui::Notify& notify) {

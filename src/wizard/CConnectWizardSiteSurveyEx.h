@@ -58,7 +58,7 @@ private:
     void ApplyTexts();
     void Fill();
     void SortAndFill();
-    bool Preselect();
+    void Preselect();
     void CentreOnScreen();
     void OnColumnClick(int column);
     void Refresh();
