@@ -4,7 +4,7 @@
 //   WSKTVA7700.exe install    register the service (auto start) for this executable and start it;
 //                             idempotent. Exit 0 done, 3 no manager, 4 not registered, 5 not started,
 //                             6 not started because the manager's start-up lock is held
-//   WSKTVA7700.exe uninstall  stop and remove it
+//   WSKTVA7700.exe uninstall  stop it (waiting up to 10 s for it to end) and remove it
 #include <windows.h>
 
 #include <string>
@@ -106,7 +106,15 @@ int Uninstall() {
     int result = 0;
     if (service != nullptr) {
         SERVICE_STATUS status{};
-        ControlService(service, SERVICE_CONTROL_STOP, &status);
+        if (ControlService(service, SERVICE_CONTROL_STOP, &status)) {
+            // The setup program replaces or deletes this file next: the process has to be gone first.
+            for (int waited = 0; waited < 10000 && status.dwCurrentState != SERVICE_STOPPED; waited += 100) {
+                Sleep(100);
+                if (!QueryServiceStatus(service, &status)) {
+                    break;
+                }
+            }
+        }
         result = DeleteService(service) ? 0 : 4;
         CloseServiceHandle(service);
     }
