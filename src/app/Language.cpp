@@ -235,6 +235,19 @@ void LoadHelpFile(ui::Host& host, ui::ControlId richEdit, std::u16string_view pa
     host.RichText(richEdit).StreamRtf(*bytes);
 }
 
+std::u16string_view DrawingFace(int languageIndex) {
+    switch (languageIndex) {
+    case 21: // SimpleChinese
+        return u"SimSun";
+    case 22: // Korean
+        return u"Gulim";
+    case 23: // Japanese
+        return u"MS UI Gothic";
+    default:
+        return u"Arial";
+    }
+}
+
 std::vector<std::u16string> CollectDefaultProfileNames() {
     std::vector<std::u16string> names;
     names.reserve(kDefaultNameOrder.size() + 1);

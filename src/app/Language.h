@@ -60,5 +60,10 @@ std::u16string ExpandLineEscapes(std::u16string_view text, int blank);
 // and leaves the control as it is.
 void LoadHelpFile(ui::Host& host, ui::ControlId richEdit, std::u16string_view path);
 
+// The face of the texts the program draws itself (the status area, banners) in a language. Arial has
+// Latin, Greek and Cyrillic on every Windows; it has no Chinese, Korean or Japanese, so those languages
+// take the face their script's support installs from Windows XP on: SimSun, Gulim, MS UI Gothic.
+std::u16string_view DrawingFace(int languageIndex);
+
 // "MAIN"/"Def_Profile_Name" of every language file, English first.
 std::vector<std::u16string> CollectDefaultProfileNames();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppGlobals.h"
+#include "app/Language.h"
 #include "base/Format.h"
 #include "base/Text.h"
 #include "res/MainWndIds.h"
@@ -130,8 +131,9 @@ ui::Picture BuildStatusPicture(const StatusAreaInput& input, const StatusAreaTex
     picture.width = std::max(width, 0);
     picture.height = std::max(height, 0);
     const Style style = StyleFor(input.languageIndex);
-    const ui::Font plain{u"Arial", style.pointSize, false, false};
-    const ui::Font bold{u"Arial", style.pointSize, true, false};
+    const std::u16string face(DrawingFace(input.languageIndex));
+    const ui::Font plain{face, style.pointSize, false, false};
+    const ui::Font bold{face, style.pointSize, true, false};
     const int right = picture.width - kMargin;
     const int lineHeight = std::max(picture.height / kLines, 1);
     const int firstTop = std::max((picture.height - kLines * lineHeight) / 2, 0);

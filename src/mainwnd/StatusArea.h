@@ -7,8 +7,9 @@
 //   BSSID                 address (or "Bar_0103")   "Bar_0101" (only with a usable address)
 //   "Bar_0102" (while shown)                                 rate "Bar_Mbps"    "Ch:" channel
 // Right-hand parts keep to the right edge at other widths; a text that does not fit ends in an ellipsis.
-// The face is "Arial" at 9 points; German, Greek, Russian, Hungarian and Slovenian (language indexes 1,
-// 10, 12, 14 and 16) run longest, so they get 8 points and a wider link column.
+// The face is the language's drawing face (Arial, or the face of the Chinese, Korean or Japanese script)
+// at 9 points; German, Greek, Russian, Hungarian and Slovenian (language indexes 1, 10, 12, 14 and 16) run
+// longest, so they get 8 points and a wider link column.
 #pragma once
 
 #include <cstdint>

@@ -12,8 +12,8 @@ constexpr std::u16string_view kSection = u"IDD_DIALOG_MESSAGE_TKIP_IMPORTAMT";
 
 constexpr uint32_t kHighThroughputModes = kernel::kMode300AG | kernel::kMode300G | kernel::kMode300A;
 
-// The program's headings are bold Arial, as on the main window's status area and the load meter.
-const ui::Font kHeadingFont{u"Arial", 10, true, false};
+// The program's headings are bold, in the face the status area uses for the language.
+constexpr int kHeadingPoints = 10;
 constexpr int kBannerMargin = 12;
 
 // The wording lives in the language files; these English texts stand in for a file that lacks it, so
@@ -40,7 +40,8 @@ ui::Picture CTkipImportamt::Banner(int width, int height, std::u16string heading
     picture.width = width;
     picture.height = height;
     picture.background = kBannerColor;
-    picture.Text({kBannerMargin, 0, width - kBannerMargin, height}, std::move(heading), kHeadingFont,
+    picture.Text({kBannerMargin, 0, width - kBannerMargin, height}, std::move(heading),
+                 ui::Font{std::u16string(DrawingFace(LanguageIndex())), kHeadingPoints, true, false},
                  kBannerTextColor);
     return picture;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/AppGlobals.h"
+#include "base/Text.h"
 #include "res/MainWndIds.h"
 
 namespace {
@@ -246,6 +247,22 @@ TEST(StatusAreaPicture, BadRecordsDrawSafely) {
     c.rxRate = 65535;
     Texts texts = Build(input).Texts();
     EXPECT_EQ(texts.back(), u"6553.5 Mbps");
+}
+
+// Arial has no Chinese, Korean or Japanese glyphs: those languages draw in a face of their script, the
+// others keep Arial (Latin, Greek and Cyrillic alike).
+TEST(StatusAreaPicture, EachScriptDrawsInAFaceThatHasIt) {
+    const std::pair<int, std::u16string> faces[] = {{0, u"Arial"},        {10, u"Arial"},  {12, u"Arial"},
+                                                    {19, u"Arial"},       {21, u"SimSun"}, {22, u"Gulim"},
+                                                    {23, u"MS UI Gothic"}};
+    for (const auto& [language, face] : faces) {
+        StatusAreaInput input = Connected();
+        input.languageIndex = language;
+        for (const ui::PictureText& text : TextItems(Build(input))) {
+            EXPECT_EQ(text.font.face, face)
+                << "language " << language << ": " << base::NarrowForLog(text.text);
+        }
+    }
 }
 
 // Every part keeps inside the area and off its neighbours on the same line, in every language style;
