@@ -46,7 +46,7 @@ protected:
                 {IDC_EDIT_ABOUT_SYSINFO_LIST, ControlKind::Edit, {9, 9, 531, 317}, true},
                 {IDC_PROGRESS_ABOUT_SYSINFO_LIST, ControlKind::Progress, {9, 328, 459, 344}},
                 {IDC_STATIC_ABOUT_SYSINFO_LIST_RANGE, ControlKind::Static, {468, 329, 531, 342}},
-                {IDC_BUTTON_ABOUT_SYSINFO_LIST_SAVE, ControlKind::Button, {291, 357, 405, 380}, true},
+                {IDC_BUTTON_ABOUT_SYSINFO_LIST_SAVE, ControlKind::Button, {255, 357, 405, 380}, true},
                 {ui::kIdCancel, ControlKind::Button, {417, 357, 531, 380}, true},
             });
         // systeminfo waits for the test (or for its end); ipconfig answers at once.

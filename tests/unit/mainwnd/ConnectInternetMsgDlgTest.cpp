@@ -17,9 +17,9 @@ protected:
             IDD_DIALOG_MESSAGE_CONNECT_INTERNET,
             {
                 {IDC_STATIC_MESSAGE_CONNECT_PICTURE, ui::ControlKind::Static, {15, 16, 63, 64}, false},
-                {IDC_STATIC_MESSAGE_CONNECT_TEXT, ui::ControlKind::Static, {78, 23, 321, 55}, false},
-                {IDC_CHECK_MESSAGE_CONNECT_STATUS, ui::ControlKind::Button, {78, 65, 321, 81}, true},
-                {IDC_BUTTON_MESSAGE_CONNECT_OK, ui::ControlKind::Button, {246, 97, 321, 120}, true},
+                {IDC_STATIC_MESSAGE_CONNECT_TEXT, ui::ControlKind::Static, {78, 23, 345, 55}, false},
+                {IDC_CHECK_MESSAGE_CONNECT_STATUS, ui::ControlKind::Button, {78, 65, 345, 81}, true},
+                {IDC_BUTTON_MESSAGE_CONNECT_OK, ui::ControlKind::Button, {270, 97, 345, 120}, true},
             });
         Store(u"ShowInternetMsgBox", u"x");
     }

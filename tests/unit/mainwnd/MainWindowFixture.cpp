@@ -23,8 +23,8 @@ void RegisterMainWindowTemplates() {
     fakes::RegisterTemplate(IDD_NETUI_DIALOG,
                             {
                                 {IDC_TAB_MAIN, ControlKind::Tab, {9, 10, 501, 296}, true},
-                                {IDC_BUTTON_HELP, ControlKind::Button, {9, 305, 93, 330}, true},
-                                {IDC_BUTTON_FIND_NETWORK, ControlKind::Button, {99, 305, 213, 330}, true},
+                                {IDC_BUTTON_HELP, ControlKind::Button, {9, 305, 126, 330}, true},
+                                {IDC_BUTTON_FIND_NETWORK, ControlKind::Button, {132, 305, 252, 330}, true},
                                 {IDC_BUTTON_FIRST_ACTION, ControlKind::Button, {249, 305, 330, 330}, true},
                                 {IDC_BUTTON_SECOND_ACTION, ControlKind::Button, {334, 305, 415, 330}, true},
                                 {IDC_BUTTON_CLOSE, ControlKind::Button, {420, 305, 501, 330}, true},

@@ -16,8 +16,8 @@ protected:
             IDD_DIALOG_MODIFY_PROFILE,
             {
                 {IDC_STATIC_MODIFYPROFILE_TEXT, ui::ControlKind::Static, {15, 16, 339, 58}, false},
-                {ui::kIdOk, ui::ControlKind::Button, {84, 81, 168, 104}, true},
-                {ui::kIdCancel, ui::ControlKind::Button, {180, 81, 276, 104}, true},
+                {ui::kIdOk, ui::ControlKind::Button, {30, 81, 165, 104}, true},
+                {ui::kIdCancel, ui::ControlKind::Button, {174, 81, 324, 104}, true},
             });
     }
 };

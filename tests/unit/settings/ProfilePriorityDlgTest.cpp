@@ -27,10 +27,10 @@ protected:
         fakes::RegisterTemplate(
             IDD_DIALOG_PROFILE_SETTING_PRIORITY,
             {
-                {IDC_STATIC_PROFILE_SETTING_PRIORITY_TEXT, ui::ControlKind::Static, {12, 12, 333, 28}, false},
-                {kList, ui::ControlKind::List, {12, 36, 246, 205}, true},
-                {kUp, ui::ControlKind::Button, {258, 36, 333, 59}, true},
-                {kDown, ui::ControlKind::Button, {258, 65, 333, 88}, true},
+                {IDC_STATIC_PROFILE_SETTING_PRIORITY_TEXT, ui::ControlKind::Static, {12, 9, 333, 39}, false},
+                {kList, ui::ControlKind::List, {12, 42, 246, 204}, true},
+                {kUp, ui::ControlKind::Button, {258, 42, 333, 65}, true},
+                {kDown, ui::ControlKind::Button, {258, 71, 333, 94}, true},
                 {ui::kIdOk, ui::ControlKind::Button, {174, 218, 249, 241}, true},
                 {ui::kIdCancel, ui::ControlKind::Button, {258, 218, 333, 241}, true},
             });

@@ -49,7 +49,7 @@ inline void RegisterAdvancedTemplate() {
             {IDC_STATIC_ADVANCED_RTS_CTS_VALUE, ControlKind::Static, Dlu(140, 194, 40, 10), false},
             {IDC_STATIC_ADVANCED_RTS_CTS_MIN, ControlKind::Static, Dlu(11, 208, 32, 10), false},
             {IDC_STATIC_ADVANCED_RTS_CTS_MAX, ControlKind::Static, Dlu(255, 208, 34, 10), false},
-            {IDC_BUTTON_ADVANCED_USE_DEFAULT, ControlKind::Button, Dlu(7, 236, 70, 14), true},
+            {IDC_BUTTON_ADVANCED_USE_DEFAULT, ControlKind::Button, Dlu(7, 236, 96, 14), true},
             {ui::kIdOk, ControlKind::Button, Dlu(169, 236, 60, 14), true},
             {ui::kIdCancel, ControlKind::Button, Dlu(233, 236, 60, 14), true},
         });
@@ -60,10 +60,10 @@ inline void RegisterAdHocTemplate() {
     fakes::RegisterTemplate(
         IDD_DIALOG_PROFILE_ADHOC_SETTING,
         {
-            {IDC_STATIC_ADHOC_STARTADHOC, ControlKind::Static, Dlu(10, 12, 56, 10), false},
-            {IDC_COMBO_ADHOC_BAND, ControlKind::Combo, Dlu(70, 10, 120, 60), true},
-            {IDC_STATIC_ADHOC_CHANNEL, ControlKind::Static, Dlu(10, 32, 56, 10), false},
-            {IDC_COMBO_ADHOC_CHANNEL, ControlKind::Combo, Dlu(70, 30, 120, 120), true},
+            {IDC_STATIC_ADHOC_STARTADHOC, ControlKind::Static, Dlu(10, 12, 74, 10), false},
+            {IDC_COMBO_ADHOC_BAND, ControlKind::Combo, Dlu(88, 10, 102, 60), true},
+            {IDC_STATIC_ADHOC_CHANNEL, ControlKind::Static, Dlu(10, 32, 74, 10), false},
+            {IDC_COMBO_ADHOC_CHANNEL, ControlKind::Combo, Dlu(88, 30, 102, 120), true},
             {ui::kIdOk, ControlKind::Button, Dlu(70, 58, 56, 14), true},
             {ui::kIdCancel, ControlKind::Button, Dlu(134, 58, 56, 14), true},
         });
