@@ -59,6 +59,7 @@ void ConnectWizard::StartFindNetwork() {
         return;
     }
     WizardState.fromList = false;
+    WizardState.directRun = false;
     WpsMode = false;
     WizardPage = kPageNone;
     StartRun();
@@ -75,6 +76,7 @@ void ConnectWizard::StartForNetwork(const kernel::BssEntry& network, bool wps, i
     std::copy(std::begin(network.bssid), std::end(network.bssid), WizardProfile.block.BSSID);
     WizardProfile.block.adHocChannel = network.channel;
     WizardState.fromList = !wps;
+    WizardState.directRun = true;
     if (!wps) {
         WizardProfile.block.securityFlags = network.security;
     }
@@ -90,8 +92,9 @@ void ConnectWizard::StartHardwareButtonRun() {
         m_hardwareRunPending = true;
         return;
     }
-    HwButtonPressed = false;
+    HwButtonPressed = true; // the push-button page waits for the exchange the adapter started
     WizardState.fromList = false;
+    WizardState.directRun = false;
     WizardPage = kPageWpsPushButton;
     StartRun();
 }
@@ -185,6 +188,10 @@ void ConnectWizard::EndRun() {
     if (outcome.replaced) {
         return;
     }
+    // Nothing of this run may steer the next one: a page closed by an unplug can leave the button's mark
+    // or the push-button page's number behind.
+    HwButtonPressed = false;
+    WizardPage = kPageNone;
     FinishRun(*m_window, outcome);
 }
 

@@ -67,6 +67,7 @@ struct ListSort {
 // What the pages remember between runs (set when the main window is created) and within one.
 struct WizardMemory {
     bool fromList = false;       // the Networks tab's Connect started the run with a network chosen
+    bool directRun = false;      // the Networks tab's Connect started the run (a WPS network too)
     bool firstRun = false;       // the first start after installation ("InstallType" matters then)
     int selectedNetwork = -1;    // index in g_NetworkList of the chosen network, -1 none
     std::u16string asciiKeyText; // a WEP key typed as characters on page 9, shown again there

@@ -1,0 +1,4 @@
+// Control ids of the WPS templates in WpsHardware.rc.
+#pragma once
+
+#include "WpsIds.h"

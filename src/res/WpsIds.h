@@ -1,0 +1,25 @@
+// The WPS pages and dialogs: template ids (fixed here so the groups never collide) and the bitmap of the
+// hardware cancel notice. Each group's control ids are in its own header; the control ids the pages use
+// are the ones their texts and handlers name, so ids repeat across templates.
+#pragma once
+
+#include "WizardFrameIds.h"
+
+#define IDD_DLG_CONNECTWIZARD_WPS_CHECK 260
+#define IDD_DLG_CONNECTWIZARD_WPS_EXPRESS_CHECK 261
+#define IDD_DLG_CONNECTWIZARD_WPS_SELPUSHBUTTON 262
+#define IDD_DLG_CONNECTWIZARD_WPS_PUSHBUTTON_PROCESS 263
+#define IDD_DLG_CONNECTWINZARD_WPS_SELPINSETUP 264
+#define IDD_DLG_CONNECTWIZARD_WPS_PINNUMBER_PROCESS 265
+#define IDD_DLG_CONNECTWIZARD_WPS_APPIN_PROCESS 266
+#define IDD_DLG_CONNECTWIZARD_WPS_ERROR_MESSAGE 267
+#define IDD_DLG_CONNECTWIZARD_WPS_ERROR_FAIL 268
+#define IDD_DLG_CONNECTWIZARD_WPS_ERROR_TIMEOUT 269
+#define IDD_DLG_CONNECTWIZARD_WPS_RETRY_MESSAGE 270
+#define IDD_DLG_CONNECTWIZARD_MESSAGE_WPS 271
+#define IDD_DLG_CONNECTWIZARD_MESSAGE_EXPRESS_WPS 272
+#define IDD_DLG_CONNECTWIZARD_MESSAGE_WPSHELP_FOR_AP 273
+#define IDD_DIALOG_MESSAGE_DETECT_HWPBC 193
+#define IDD_DIALOG_MESSAGE_HWPBC_CANCEL 1108
+
+#define IDB_HWPBC_CANCEL 172

@@ -1,0 +1,4 @@
+// Control ids of the WPS templates in WpsPushButton.rc.
+#pragma once
+
+#include "WpsIds.h"
