@@ -46,6 +46,12 @@ std::u16string DialogText(std::u16string_view key, std::u16string_view defaultTe
     return LangString(kSection, key, defaultText, 256);
 }
 
+std::u16string InstallerRefusedText() {
+    return DialogText(
+        u"InstallerRefused",
+        u"The downloaded file is not the installer the update server announced. It was not started.");
+}
+
 } // namespace
 
 CAboutExLiveUpdateDlg::CAboutExLiveUpdateDlg(about::LiveUpdateServices& services)
@@ -81,8 +87,10 @@ std::u16string CAboutExLiveUpdateDlg::Status(int number) const {
 
 bool CAboutExLiveUpdateDlg::OnInit() {
     host().SetCaption(DialogText(u"Title", u"LiveCheck"));
-    host().SetText(IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT1, DialogText(u"IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT1", u""));
-    host().SetText(IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT2, DialogText(u"IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT2", u""));
+    host().SetText(IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT1,
+                   DialogText(u"IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT1", u""));
+    host().SetText(IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT2,
+                   DialogText(u"IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT2", u""));
     host().SetText(ui::kIdCancel, DialogText(u"IDCANCEL", u"Exit"));
     host().Progress(IDC_PROGRESS_ABOUT_LIVE_UPDATE).SetRange(0, 100);
     SetBar(0);
@@ -99,7 +107,9 @@ bool CAboutExLiveUpdateDlg::OnInit() {
 
 void CAboutExLiveUpdateDlg::Log(std::u16string_view message) {
     host().SetText(IDC_STATIC_ABOUT_LIVE_UPDATE_MESSAGE, message);
-    host().List(IDC_LIST_ABOUT_LIVE_UPDATE_LOG).Add(about::LogLine(m_services.calendar->SecondsSince1970(), message));
+    host()
+        .List(IDC_LIST_ABOUT_LIVE_UPDATE_LOG)
+        .Add(about::LogLine(m_services.calendar->SecondsSince1970(), message));
 }
 
 void CAboutExLiveUpdateDlg::SetBar(int position) {
@@ -160,7 +170,8 @@ void CAboutExLiveUpdateDlg::OnCheckDone() {
 
 void CAboutExLiveUpdateDlg::Offer(const std::u16string& text) {
     if (m_askBeforeDownload &&
-        host().ShowMessageBox(text, MessageBoxCaption(), ui::kBoxOkCancel | ui::kBoxIconQuestion) != ui::kAnswerOk) {
+        host().ShowMessageBox(text, MessageBoxCaption(), ui::kBoxOkCancel | ui::kBoxIconQuestion) !=
+            ui::kAnswerOk) {
         Log(Status(kStatusDeclined));
         WriteCheckTime();
         SetBar(100);
@@ -173,12 +184,13 @@ void CAboutExLiveUpdateDlg::StartDownload() {
     auto outcome = std::make_shared<Outcome>();
     m_downloadOutcome = outcome;
     m_services.runWorker([library = m_library, request = m_request, outcome, window = host().MakePoster()] {
-        std::u16string message, installerPath;
-        int code = library->GetUpdateFromServer(request, message, installerPath);
+        std::u16string message, installerStatement;
+        int code = library->GetUpdateFromServer(request, message, installerStatement);
         {
             std::lock_guard lock(outcome->mutex);
             outcome->code = code;
             outcome->text = about::LibraryText(message);
+            outcome->installerStatement = installerStatement;
         }
         window.Post(kMsgDownloadDone);
     });
@@ -245,6 +257,7 @@ void CAboutExLiveUpdateDlg::OnDownloadDone() {
         std::lock_guard lock(m_downloadOutcome->mutex);
         code = m_downloadOutcome->code;
         message = m_downloadOutcome->text;
+        m_installerStatement = about::ParseInstallerStatement(m_downloadOutcome->installerStatement);
     }
     m_downloadOutcome.reset();
     // Whatever timer still runs would move the bar after the end.
@@ -259,10 +272,17 @@ void CAboutExLiveUpdateDlg::OnDownloadDone() {
         SetBar(0);
         return;
     }
+    // Nobody is asked to install a file that is not what the server announced.
+    if (!InstallerIsTheAnnouncedOne()) {
+        Log(InstallerRefusedText());
+        SetBar(0);
+        return;
+    }
     Log(message);
     SetBar(100);
     std::u16string question = message + u"\r\n\r\n" + Status(kStatusInstallQuestion);
-    if (host().ShowMessageBox(question, MessageBoxCaption(), ui::kBoxYesNo | ui::kBoxIconQuestion) == ui::kAnswerYes) {
+    if (host().ShowMessageBox(question, MessageBoxCaption(), ui::kBoxYesNo | ui::kBoxIconQuestion) ==
+        ui::kAnswerYes) {
         StartInstaller();
     } else {
         Log(Status(kStatusDeclined));
@@ -270,8 +290,23 @@ void CAboutExLiveUpdateDlg::OnDownloadDone() {
     WriteCheckTime();
 }
 
+bool CAboutExLiveUpdateDlg::InstallerIsTheAnnouncedOne() {
+    // The statement must name the very file the download reported, the one that would be started.
+    if (!m_installerStatement || m_installerStatement->path != m_installerPath ||
+        m_services.files == nullptr) {
+        return false;
+    }
+    std::optional<std::vector<uint8_t>> bytes = m_services.files->ReadFile(m_installerPath);
+    return bytes && about::InstallerMatches(*m_installerStatement, *bytes);
+}
+
 void CAboutExLiveUpdateDlg::StartInstaller() {
     constexpr intptr_t kStarted = 32; // the shell's answers above this are success
+    // The file may have changed while the question was open.
+    if (!InstallerIsTheAnnouncedOne()) {
+        Log(InstallerRefusedText());
+        return;
+    }
     if (m_services.shell->Open(u"open", m_installerPath, about::kInstallerParameters) <= kStarted) {
         Log(Status(kStatusInstallerNotStarted));
     }

@@ -7,8 +7,10 @@
 #include <array>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
+#include "about/InstallerCheck.h"
 #include "about/LiveUpdateServices.h"
 #include "about/UpdateLibrary.h"
 #include "ui/Dialog.h"
@@ -36,6 +38,7 @@ private:
         std::mutex mutex;
         int code = 0;
         std::u16string text;
+        std::u16string installerStatement; // the download's: what the server said of the file
     };
 
     std::u16string Status(int number) const;
@@ -48,6 +51,7 @@ private:
     void StartDownload();
     void OnDownloadDone();
     bool FindInstaller();
+    bool InstallerIsTheAnnouncedOne();
     void StartInstaller();
     void WriteCheckTime();
     void StopTimers();
@@ -59,6 +63,7 @@ private:
     uint32_t m_downloadHandle = 0;
     about::UpdateProgress m_progress;
     std::u16string m_installerPath;
+    std::optional<about::InstallerStatement> m_installerStatement;
     int m_position = 0;
     bool m_updateKnown = false;
     bool m_askBeforeDownload = true;

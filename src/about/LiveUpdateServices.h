@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "about/UpdateLibrary.h"
+#include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "platform/WallClock.h"
 
@@ -24,6 +25,8 @@ struct LiveUpdateServices {
     std::function<bool()> internetReachableNow;
     // Whether the About page runs the background check on a thread of its own (tests step it).
     bool backgroundThread = true;
+    // Reads the downloaded installer to compare it with what the server announced.
+    platform::FileSystem* files = nullptr;
 };
 
 // The program's services; on a system without the update library it loads nothing.

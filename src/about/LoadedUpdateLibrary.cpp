@@ -65,13 +65,13 @@ int LoadedUpdateLibrary::IsNewUpdateAvailable(const UpdateRequest& request, std:
                  stringTable = Wide(request.stringTablePath);
     std::array<wchar_t, orvl_update::kTextBufferUnits> buffer{};
     int answer = As<IsNewUpdateAvailableFn>(m_isNewUpdateAvailable)(language.c_str(), setupIni.c_str(),
-                                                                     stringTable.c_str(), buffer.data());
+                                                                    stringTable.c_str(), buffer.data());
     text = Read(buffer);
     return answer;
 }
 
 int LoadedUpdateLibrary::GetUpdateFromServer(const UpdateRequest& request, std::u16string& message,
-                                             std::u16string& installerPath) {
+                                             std::u16string& installerStatement) {
     if (!Loaded()) {
         return -1;
     }
@@ -82,7 +82,7 @@ int LoadedUpdateLibrary::GetUpdateFromServer(const UpdateRequest& request, std::
     int answer = As<GetUpdateFromServerFn>(m_getUpdateFromServer)(
         0, language.c_str(), setupIni.c_str(), stringTable.c_str(), messageBuffer.data(), pathBuffer.data());
     message = Read(messageBuffer);
-    installerPath = Read(pathBuffer);
+    installerStatement = Read(pathBuffer);
     return answer;
 }
 
@@ -94,7 +94,8 @@ int LoadedUpdateLibrary::GetDownloadFileInfo(std::u16string& fileName, std::u16s
     std::array<wchar_t, orvl_update::kPathBufferUnits> nameBuffer{};
     std::array<wchar_t, orvl_update::kPathBufferUnits> folderBuffer{};
     uint32_t handle = 0;
-    int answer = As<GetDownloadFileInfoFn>(m_getDownloadFileInfo)(nameBuffer.data(), folderBuffer.data(), &handle);
+    int answer =
+        As<GetDownloadFileInfoFn>(m_getDownloadFileInfo)(nameBuffer.data(), folderBuffer.data(), &handle);
     fileName = Read(nameBuffer);
     folder = Read(folderBuffer);
     downloadHandle = handle;

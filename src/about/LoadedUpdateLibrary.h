@@ -20,8 +20,9 @@ public:
     bool Loaded() const override;
     int IsNewUpdateAvailable(const UpdateRequest& request, std::u16string& text) override;
     int GetUpdateFromServer(const UpdateRequest& request, std::u16string& message,
-                            std::u16string& installerPath) override;
-    int GetDownloadFileInfo(std::u16string& fileName, std::u16string& folder, uint32_t& downloadHandle) override;
+                            std::u16string& installerStatement) override;
+    int GetDownloadFileInfo(std::u16string& fileName, std::u16string& folder,
+                            uint32_t& downloadHandle) override;
     int GetDownloadProgressInfo(UpdateProgress& progress) override;
 
 private:

@@ -20,12 +20,21 @@ public:
     intptr_t Run(std::u16string_view) override { return 0; }
 };
 
+class NoFiles final : public platform::FileSystem {
+public:
+    bool DeleteFolderTree(std::u16string_view) override { return false; }
+    std::optional<std::vector<uint8_t>> ReadFile(std::u16string_view) override { return std::nullopt; }
+    std::optional<platform::LocalDate> LastWriteDate(std::u16string_view) override { return std::nullopt; }
+    bool WriteFile(std::u16string_view, const std::vector<uint8_t>&) override { return false; }
+};
+
 } // namespace
 
 LiveUpdateServices& ProgramLiveUpdateServices() {
     static NoLibraries libraries;
     static NoShell shell;
     static platform::SystemWallClock calendar;
+    static NoFiles files;
     static LiveUpdateServices services{
         [] { return LoadUpdateLibrary(libraries); },
         &shell,
@@ -33,6 +42,7 @@ LiveUpdateServices& ProgramLiveUpdateServices() {
         RunDetachedWorker,
         [] { return false; },
         false, // no library to ask
+        &files,
     };
     return services;
 }

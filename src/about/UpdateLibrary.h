@@ -33,10 +33,12 @@ public:
     // False when the library could not be loaded or lacks an entry point: then no call is made.
     virtual bool Loaded() const = 0;
     virtual int IsNewUpdateAvailable(const UpdateRequest& request, std::u16string& text) = 0;
-    // Blocks until the download ends.
+    // Blocks until the download ends. installerStatement: the installer's path, size and MD5 as the
+    // server announced them (InstallerCheck.h).
     virtual int GetUpdateFromServer(const UpdateRequest& request, std::u16string& message,
-                                    std::u16string& installerPath) = 0;
-    virtual int GetDownloadFileInfo(std::u16string& fileName, std::u16string& folder, uint32_t& downloadHandle) = 0;
+                                    std::u16string& installerStatement) = 0;
+    virtual int GetDownloadFileInfo(std::u16string& fileName, std::u16string& folder,
+                                    uint32_t& downloadHandle) = 0;
     virtual int GetDownloadProgressInfo(UpdateProgress& progress) = 0;
 };
 

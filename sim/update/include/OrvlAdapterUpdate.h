@@ -48,11 +48,13 @@ typedef int(ORVL_UPDATE_CALL* IsNewUpdateAvailableFn)(const wchar_t* languageCod
 
 // Blocks until the installer is downloaded and checked (size and MD5 from the feed). reserved: 0.
 // message: 512 units; on 0 the text of the install question, otherwise the reason of the failure.
-// installerPath: 512 units; on 0 the full path of the downloaded installer, otherwise empty.
+// installerStatement: 512 units; on 0 the downloaded installer as the server announced it: its full
+// path, a tab, its size in bytes (decimal), a tab and its MD5 (32 lower-case hexadecimal digits);
+// otherwise empty. The program checks the file against it again before it starts it.
 typedef int(ORVL_UPDATE_CALL* GetUpdateFromServerFn)(uint32_t reserved, const wchar_t* languageCode,
                                                      const wchar_t* setupIniPath,
                                                      const wchar_t* stringTablePath, wchar_t* message,
-                                                     wchar_t* installerPath);
+                                                     wchar_t* installerStatement);
 
 // 0 once the download has begun: fileName (260 units) holds the installer's plain file name, folder
 // (260 units) the download folder with a trailing backslash, *downloadHandle the download's number.

@@ -80,9 +80,9 @@ UPDATE_EXPORT int ORVL_UPDATE_CALL IsNewUpdateAvailable(const wchar_t* languageC
 UPDATE_EXPORT int ORVL_UPDATE_CALL GetUpdateFromServer(uint32_t, const wchar_t* languageCode,
                                                        const wchar_t* setupIniPath,
                                                        const wchar_t* stringTablePath, wchar_t* message,
-                                                       wchar_t* installerPath) {
+                                                       wchar_t* installerStatement) {
     Put(message, kTextBufferUnits, u"");
-    Put(installerPath, kTextBufferUnits, u"");
+    Put(installerStatement, kTextBufferUnits, u"");
     DownloadSlot slot;
     if (!slot.taken()) {
         Put(message, kTextBufferUnits, u"A download is already running.");
@@ -101,7 +101,16 @@ UPDATE_EXPORT int ORVL_UPDATE_CALL GetUpdateFromServer(uint32_t, const wchar_t* 
         return outcome.code;
     }
     Put(message, kTextBufferUnits, offer.feed->ReadyText(Text(languageCode)));
-    Put(installerPath, kTextBufferUnits, path);
+    // The program compares the file with the server's word before it starts it.
+    std::u16string statement = path + u"\t";
+    for (char c : std::to_string(offer.feed->size())) {
+        statement += static_cast<char16_t>(c);
+    }
+    statement += u"\t";
+    for (char c : offer.feed->md5()) {
+        statement += static_cast<char16_t>(c);
+    }
+    Put(installerStatement, kTextBufferUnits, statement);
     return kCodeOk;
 }
 

@@ -15,6 +15,7 @@ LiveUpdateServices& ProgramLiveUpdateServices() {
     static platform::SystemWallClock calendar;
     static platform::win32::WinNameResolver resolver;
     static platform::win32::WinClock clock;
+    static platform::win32::WinFileSystem files;
     static LiveUpdateServices services{
         [] { return LoadUpdateLibrary(libraries); },
         &shell,
@@ -22,6 +23,7 @@ LiveUpdateServices& ProgramLiveUpdateServices() {
         RunDetachedWorker,
         [] { return mainwnd::InternetReachable(resolver, clock) == 1; },
         true,
+        &files,
     };
     return services;
 }

@@ -16,16 +16,17 @@ using ui::ControlKind;
 namespace {
 
 void RegisterLiveUpdateTemplate() {
-    fakes::RegisterTemplate(IDD_DIALOG_ABOUT_LIVE_UPDATE,
-                            {
-                                {IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT1, ControlKind::Static, {12, 10, 400, 26}, false},
-                                {IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT2, ControlKind::Static, {12, 28, 400, 44}, false},
-                                {IDC_PROGRESS_ABOUT_LIVE_UPDATE, ControlKind::Progress, {12, 50, 360, 64}, false},
-                                {IDC_STATIC_ABOUT_LIVE_UPDATE_PERCENT, ControlKind::Static, {366, 50, 400, 64}, false},
-                                {IDC_STATIC_ABOUT_LIVE_UPDATE_MESSAGE, ControlKind::Static, {12, 70, 400, 86}, false},
-                                {IDC_LIST_ABOUT_LIVE_UPDATE_LOG, ControlKind::List, {12, 90, 400, 200}, true},
-                                {ui::kIdCancel, ControlKind::Button, {320, 208, 400, 230}, true},
-                            });
+    fakes::RegisterTemplate(
+        IDD_DIALOG_ABOUT_LIVE_UPDATE,
+        {
+            {IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT1, ControlKind::Static, {12, 10, 400, 26}, false},
+            {IDC_STATIC_ABOUT_LIVE_UPDATE_TEXT2, ControlKind::Static, {12, 28, 400, 44}, false},
+            {IDC_PROGRESS_ABOUT_LIVE_UPDATE, ControlKind::Progress, {12, 50, 360, 64}, false},
+            {IDC_STATIC_ABOUT_LIVE_UPDATE_PERCENT, ControlKind::Static, {366, 50, 400, 64}, false},
+            {IDC_STATIC_ABOUT_LIVE_UPDATE_MESSAGE, ControlKind::Static, {12, 70, 400, 86}, false},
+            {IDC_LIST_ABOUT_LIVE_UPDATE_LOG, ControlKind::List, {12, 90, 400, 200}, true},
+            {ui::kIdCancel, ControlKind::Button, {320, 208, 400, 230}, true},
+        });
 }
 
 constexpr int kCheckBar = 0x4001;
@@ -283,6 +284,67 @@ TEST_F(LiveUpdate, AKnownUpdateIsOfferedWithoutAskingTheLibraryAgain) {
     Open();
     EXPECT_EQ(dialogHost->messageBoxes.size(), 0u) << "answered Yes on the notice: no second question";
     EXPECT_EQ(fake.jobs.size(), 1u);
+}
+
+constexpr char16_t kRefused[] =
+    u"The downloaded file is not the installer the update server announced. It was not started.";
+
+// A download the library calls good whose file on disk is not what the server announced: no question,
+// nothing started, the refusal logged and the bar down as after a failed download.
+TEST_F(LiveUpdate, AnInstallerThatIsNotTheAnnouncedOneIsNeitherOfferedNorStarted) {
+    const std::u16string path = u"C:\\Temp\\OrvlUpdate\\Setup.exe";
+    std::vector<uint8_t> changed = fake.library->announced;
+    changed[5] ^= 0x40;
+    std::vector<uint8_t> cut(fake.library->announced.begin(), fake.library->announced.end() - 1);
+    struct Case {
+        const char* name;
+        std::optional<std::vector<uint8_t>> onDisk; // nullopt: no file
+        std::optional<std::u16string> statement;    // nullopt: the true one
+    };
+    const Case cases[] = {
+        {"one byte changed", changed, std::nullopt},
+        {"cut short", cut, std::nullopt},
+        {"file gone", std::nullopt, std::nullopt},
+        {"the library tells nothing", fake.library->announced, u""},
+        {"the statement names another file", fake.library->announced,
+         FakeUpdateLibrary::Statement(u"C:\\Temp\\Other.exe", fake.library->announced)},
+        {"not a program", std::vector<uint8_t>{'P', 'K', 3, 4},
+         FakeUpdateLibrary::Statement(path, std::vector<uint8_t>{'P', 'K', 3, 4})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (dialogHost) {
+            dialogHost->Destroy();
+        }
+        fake.files.files.erase(path);
+        if (c.onDisk) {
+            fake.files.files[path] = *c.onDisk;
+        }
+        fake.library->installerStatement = c.statement;
+        ReachDownload();
+        fake.library->fileInfoAnswer = 0;
+        dialogHost->FireTimer(1);
+        Workers();
+        EXPECT_EQ(dialogHost->messageBoxes.size(), 1u) << "only the offer was asked";
+        EXPECT_TRUE(fake.shell.opened.empty());
+        EXPECT_EQ(Logged().back(), kRefused);
+        EXPECT_EQ(Bar(), 0);
+        EXPECT_EQ(Percent(), u"0%");
+    }
+}
+
+TEST_F(LiveUpdate, AnInstallerSwappedWhileTheQuestionIsOpenIsNotStarted) {
+    ReachDownload();
+    fake.library->fileInfoAnswer = 0;
+    dialogHost->FireTimer(1);
+    dialogHost->whileMessageBoxOpen = [&](const fakes::FakeHost::ShownBox&) {
+        fake.files.files[u"C:\\Temp\\OrvlUpdate\\Setup.exe"] = {'M', 'Z', 'e', 'v', 'i', 'l', 0, 0, 'P', 'E'};
+    };
+    dialogHost->messageBoxAnswers.push_back(ui::kAnswerYes);
+    Workers();
+    ASSERT_EQ(dialogHost->messageBoxes.size(), 2u) << "the file was good when the question came";
+    EXPECT_TRUE(fake.shell.opened.empty());
+    EXPECT_EQ(Logged().back(), kRefused);
 }
 
 TEST(LiveUpdateRules, BarLogLineAndInstallerPath) {

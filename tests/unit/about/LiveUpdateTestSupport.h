@@ -10,15 +10,18 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ProgramFolderOnDisk.h"
-#include "fakes/FakeShell.h"
 #include "about/LiveUpdateServices.h"
 #include "about/UpdateLibrary.h"
-#include "base/IniFile.h"
 #include "base/Encoding.h"
+#include "base/IniFile.h"
+#include "base/Md5.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeShell.h"
 
 namespace liveupdatetest {
 
@@ -42,11 +45,19 @@ public:
         text = availabilityText;
         return answer;
     }
-    int GetUpdateFromServer(const about::UpdateRequest&, std::u16string& message, std::u16string& path) override {
+    int GetUpdateFromServer(const about::UpdateRequest&, std::u16string& message,
+                            std::u16string& statement) override {
         ++downloads;
         message = downloadMessage;
-        path = folder + fileName;
+        statement = installerStatement.value_or(Statement(folder + fileName, announced));
         return downloadAnswer;
+    }
+    // The library's statement of an installer: path, size and MD5, tab-separated.
+    static std::u16string Statement(const std::u16string& path, const std::vector<uint8_t>& bytes) {
+        std::string size = std::to_string(bytes.size());
+        std::string md5 = base::Md5::HexOf(base::Md5::Of(bytes));
+        return path + u"\t" + std::u16string(size.begin(), size.end()) + u"\t" +
+               std::u16string(md5.begin(), md5.end());
     }
     int GetDownloadFileInfo(std::u16string& name, std::u16string& dir, uint32_t& handle) override {
         ++fileInfoCalls;
@@ -68,6 +79,9 @@ public:
     int fileInfoAnswer = 1; // not yet
     std::u16string fileName = u"Setup.exe";
     std::u16string folder = u"C:\\Temp\\OrvlUpdate\\";
+    // The installer the server announces; the statement is made of it unless a test gives its own.
+    std::vector<uint8_t> announced{'M', 'Z', 0x90, 0, 3, 0, 0, 0, 'P', 'E'};
+    std::optional<std::u16string> installerStatement;
     int progressAnswer = 1; // no news
     uint32_t percent = 0;
     int checks = 0;
@@ -93,6 +107,8 @@ struct FakeServices {
             return library;
         };
         services.shell = &shell;
+        services.files = &files;
+        files.files[library->folder + library->fileName] = library->announced;
         services.calendar = &calendar;
         services.runWorker = [this](std::function<void()> job) { jobs.push_back(std::move(job)); };
         services.internetReachableNow = [this] {
@@ -112,6 +128,7 @@ struct FakeServices {
     std::shared_ptr<bool> libraryGone = std::make_shared<bool>(false);
     std::shared_ptr<FakeUpdateLibrary> library = std::make_shared<FakeUpdateLibrary>(libraryGone);
     fakes::FakeShell shell;
+    fakes::FakeFileSystem files; // the download folder: holds the announced installer
     StillCalendar calendar;
     std::vector<std::function<void()>> jobs;
     bool internet = true;
@@ -123,8 +140,9 @@ struct FakeServices {
 using abouttest::ProgramFolderOnDisk;
 
 // Status texts named after their number, so a test sees which one was logged.
-constexpr char kLiveUpdateTexts[] = "[IDD_DIALOG_ABOUT_LIVE_UPDATE]\r\n"
-                                    "Status1=S1\r\nStatus2=S2\r\nStatus3=S3\r\nStatus4=S4\r\nStatus5=S5\r\n"
-                                    "Status6=S6\r\nStatus7=S7\r\nStatus8=S8\r\nStatus9=S9\r\nStatus10=S10\r\n";
+constexpr char kLiveUpdateTexts[] =
+    "[IDD_DIALOG_ABOUT_LIVE_UPDATE]\r\n"
+    "Status1=S1\r\nStatus2=S2\r\nStatus3=S3\r\nStatus4=S4\r\nStatus5=S5\r\n"
+    "Status6=S6\r\nStatus7=S7\r\nStatus8=S8\r\nStatus9=S9\r\nStatus10=S10\r\n";
 
 } // namespace liveupdatetest

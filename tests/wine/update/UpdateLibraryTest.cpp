@@ -148,8 +148,14 @@ TEST_F(UpdateLibraryTest, TheInstallerArrivesWholeWithProgressReadableMeanwhile)
     EXPECT_EQ(fileName.text(), kInstallerName);
     EXPECT_EQ(folder.text(), DownloadFolder());
     EXPECT_EQ(folder.text().back(), L'\\');
-    EXPECT_EQ(run.installerPath.text(), folder.text() + fileName.text());
-    EXPECT_EQ(Md5OfFile(run.installerPath.text()), Md5OfFile(DistDir() + L"setup.exe"));
+    // The server's word on the file: path, size and MD5, tab-separated.
+    std::wstring installer = folder.text() + fileName.text();
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    ASSERT_TRUE(GetFileAttributesExW(installer.c_str(), GetFileExInfoStandard, &attributes));
+    std::string md5 = Md5OfFile(installer);
+    EXPECT_EQ(run.installerPath.text(), installer + L"\t" + std::to_wstring(attributes.nFileSizeLow) + L"\t" +
+                                            std::wstring(md5.begin(), md5.end()));
+    EXPECT_EQ(md5, Md5OfFile(DistDir() + L"setup.exe"));
     EXPECT_TRUE(fileName.tailUntouched() && folder.tailUntouched() && run.message.tailUntouched() &&
                 run.installerPath.tailUntouched());
 
