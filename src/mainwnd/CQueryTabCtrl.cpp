@@ -5,9 +5,22 @@ namespace {
 constexpr size_t kCaptionUnits = 37;
 constexpr size_t kNarrowCaptionUnits = 34;
 
+// Languages whose captions are too wide for four tabs of 37 units in the tab control: French, Italian,
+// Spanish, Portuguese and Russian, and of the later translations Greek, Bulgarian and Croatian.
 bool NarrowCaptions(int languageIndex) {
-    return languageIndex == 3 || languageIndex == 5 || languageIndex == 6 || languageIndex == 11 ||
-           languageIndex == 12;
+    switch (languageIndex) {
+    case 3:
+    case 5:
+    case 6:
+    case 10:
+    case 11:
+    case 12:
+    case 19:
+    case 20:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace

@@ -66,6 +66,22 @@ TEST_F(MainWindow, StartsHiddenOffScreenAndTheFirstTimerCentresItHidden) {
     EXPECT_EQ(host->icon(), IDR_MAINFRAME);
 }
 
+// Captions are centred in blanks to one width; the languages whose captions run wide get a narrower
+// width so that the four tabs stay within the tab control.
+TEST(MainWindowTabs, CaptionsPaddedPerLanguage) {
+    for (int language : {0, 1, 2, 4, 7, 8, 9, 13, 14, 15, 16, 17, 18, 21, 22, 23}) {
+        EXPECT_EQ(CQueryTabCtrl::PaddedCaption(u"Statistics", language),
+                  std::u16string(13, u' ') + u"Statistics" + std::u16string(14, u' '))
+            << language;
+    }
+    for (int language : {3, 5, 6, 10, 11, 12, 19, 20}) {
+        EXPECT_EQ(CQueryTabCtrl::PaddedCaption(u"Statistics", language).size(), 34u) << language;
+    }
+    std::u16string longer(40, u'x');
+    EXPECT_EQ(CQueryTabCtrl::PaddedCaption(longer, 0), longer)
+        << "a caption wider than the width stays whole";
+}
+
 TEST_F(MainWindow, FourPagesWhileTheUtilityManagesTheAdapterWithButtonsPerPage) {
     Open();
     EXPECT_EQ(TabCaptions(),
@@ -623,13 +639,15 @@ TEST_F(MainWindow, ALanguageChangeRecaptionsTheWindowAndEveryPageKeepingThePageS
     Open();
     ShowWindowActive();
     host->SelectTab(IDC_TAB_MAIN, 3);
-    int before[] = {settings.textsApplied, networks.textsApplied, statistics.textsApplied, about.textsApplied};
+    int before[] = {settings.textsApplied, networks.textsApplied, statistics.textsApplied,
+                    about.textsApplied};
 
     Store(u"Language", u"1");
     SelectLanguage();
     window->ApplyLanguage();
 
-    EXPECT_EQ(TabCaptions(), (std::vector<std::u16string>{u"Einstellungen", u"Netzwerke", u"Statistik", u"Info"}));
+    EXPECT_EQ(TabCaptions(),
+              (std::vector<std::u16string>{u"Einstellungen", u"Netzwerke", u"Statistik", u"Info"}));
     EXPECT_EQ(host->GetText(IDC_BUTTON_HELP), u"&Hilfe");
     EXPECT_EQ(host->GetText(IDC_BUTTON_CLOSE), u"&Schliessen");
     EXPECT_EQ(host->Tab(IDC_TAB_MAIN).Selection(), 3) << "the tab row is built again on the same page";
