@@ -372,10 +372,14 @@ Section "Program files" SecMain
         SetErrorLevel 3
     ${EndIf}
 
+    ; The folder's long paths would not fit the progress page's log.
+    DetailPrint "Adding the Start-menu folder ${MENU_FOLDER}"
+    SetDetailsPrint textonly
     CreateDirectory "$SMPROGRAMS\${MENU_FOLDER}"
     CreateShortcut "$SMPROGRAMS\${MENU_FOLDER}\${PRODUCT}.lnk" "$INSTDIR\${PRODUCT}.exe" "" "$INSTDIR\${PRODUCT}.exe" 0
     CreateShortcut "$SMPROGRAMS\${MENU_FOLDER}\Uninstall.lnk" "$INSTDIR\Uninstall.exe" \
         "-L$LanguageIndex -GUID ${PRODUCT_ID}" "$INSTDIR\${PRODUCT}.exe" 0
+    SetDetailsPrint both
 
     !insertmacro NativeView
     WriteRegStr HKLM "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\${PRODUCT}.exe"'

@@ -90,12 +90,12 @@ const UpdateLibrary& Library() {
     return library;
 }
 
-UpdateServer::UpdateServer(const wchar_t* mode) {
+UpdateServer::UpdateServer(const wchar_t* mode, const std::wstring& installer) {
     m_portFile = TempFolder() + UniqueName(L"update-port") + L".txt";
     std::wstring stopName = UniqueName(L"UpdateServerStop");
     m_stop = CreateEventW(nullptr, TRUE, FALSE, stopName.c_str());
     std::wstring command = L"\"" + DistDir() + L"UpdateServer.exe\" " + mode + L" \"" + m_portFile +
-                           L"\" \"" + DistDir() + L"setup.exe\" " + stopName;
+                           L"\" \"" + installer + L"\" " + stopName;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,

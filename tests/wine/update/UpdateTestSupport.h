@@ -24,10 +24,11 @@ struct UpdateLibrary {
 };
 const UpdateLibrary& Library();
 
-// UpdateServer.exe serving the setup stand-in in one mode; stopped by its event when the object goes.
+// UpdateServer.exe serving the setup stand-in (or another installer) in one mode; stopped by its event
+// when the object goes.
 class UpdateServer {
 public:
-    explicit UpdateServer(const wchar_t* mode);
+    explicit UpdateServer(const wchar_t* mode, const std::wstring& installer = DistDir() + L"setup.exe");
     ~UpdateServer();
     UpdateServer(const UpdateServer&) = delete;
     UpdateServer& operator=(const UpdateServer&) = delete;
