@@ -77,6 +77,7 @@ RunOutcome WizardDriver::Run() {
 
 bool WizardDriver::Start() {
     m_links.callWindow(WindowCall::HideMainWindow);
+    WizardState.wpsCheckDeclined = false;
 
     m_startSsid = SelectedSsid();
     m_startSecurity = WizardProfile.block.securityFlags;
@@ -257,9 +258,9 @@ bool WizardDriver::Step() {
 }
 
 bool WizardDriver::ScanStep() {
-    // Cleared here, before the window starts the survey, so that the "Please Wait" window never sees the
-    // previous survey's end.
-    g_bScanDone = false;
+    // The flag is left to the Networks page: it starts a survey only while the flag says none runs, and
+    // clears it itself when it does. The "Please Wait" window first looks at it after its fade-in, long
+    // after the window's thread has taken this call.
     m_links.callWindow(WindowCall::StartScan);
     bool unused = false;
     m_links.showPage(kPageScan, unused);

@@ -114,6 +114,22 @@ TEST_F(WizardDriverTest, AFindNetworkRunWalksFromTheScanToTheSummaryAndAsksForTh
     EXPECT_EQ(WizardState.sort.order, 1);
 }
 
+// The Networks page starts a survey only while the flag says that none runs: a flag cleared before the
+// window takes the call would leave the "Please Wait" window waiting for a survey nobody started.
+TEST_F(WizardDriverTest, TheScanStepLeavesTheSurveyFlagToTheNetworksPage) {
+    networks::ReplaceNetworkList({Network(u"Home", 1, kernel::kBssOpen)});
+    for (bool surveyRunning : {false, true}) {
+        g_bScanDone = !surveyRunning;
+        std::vector<bool> flagWhenAsked;
+        answers = {{3, -1, ui::kIdOk, false, [&] { flagWhenAsked.push_back(g_bScanDone); }},
+                   {4, -1, ui::kIdCancel, true}};
+        wizard::WizardDriver driver(Links());
+        driver.Run();
+        EXPECT_EQ(flagWhenAsked, std::vector<bool>{!surveyRunning}) << "survey running " << surveyRunning;
+    }
+    g_bScanDone = true;
+}
+
 TEST_F(WizardDriverTest, TheSummaryStoresOnlyWhenFinishedFromAPageOtherThanTheSaveStep) {
     answers = {{3, -1}, {4, wizard::kPageSaveProfile}, {14, wizard::kPageSummary}, {15, -1, ui::kIdCancel}};
     EXPECT_FALSE(Run().storeAtEnd);
