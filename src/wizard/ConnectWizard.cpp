@@ -104,6 +104,7 @@ void ConnectWizard::StartRun() {
         return;
     }
     m_windowPoster = m_window->WindowPoster();
+    WizardState.wpsCheckDeclined = false; // each run offers the WPS check page again
     m_window->SetBusy(true);
     s_runThreadExists = true;
     m_thread = std::thread([this] { RunOnThread(); });

@@ -83,6 +83,8 @@ struct WizardMemory {
     ListSort sort;
     bool preselectRequested = false;   // the WPS pages ask the list to select selectedNetwork again
     bool manualSetupRequested = false; // a WPS page sends the user to the Settings tab at the end
+    // The WPS check page was left with "no" or Back: the list's Next no longer offers WPS in this run.
+    bool wpsCheckDeclined = false;
 };
 
 // Back to the values the main window sets when it is created (also for tests).
