@@ -3,7 +3,7 @@
 ; Built by CMake (installer/CMakeLists.txt) with:
 ;   makensis -DARCH=x64|x86 -DDIST=<install tree> -DVALUES=<generated values include>
 ;            -DVERSION=<setup.ini version> -DICON=<icon> -DOUTFILE=<setup.exe>
-;            [-DDRVSEED32=<x86 DrvSeed.exe>]
+;            [-DDRVSEED_OTHER=<DrvSeed.exe or DrvSeed64.exe of the other bitness>]
 ;
 ; Command line of the built program:
 ;   setup.exe                  interactive install (or reinstall over the installed product)
@@ -80,9 +80,10 @@ Var LanguageList   ; the first page's drop-down list
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TITLE "Welcome to the ${TITLE} Setup"
 !define MUI_WELCOMEPAGE_TEXT "This will install the ${PRODUCT} wireless utility ${VERSION} and its service on your computer.$\r$\n$\r$\nA running copy of the utility is closed before its files are replaced; your settings and profiles are kept.$\r$\n$\r$\nClick Next to continue."
+; The first page asks for the utility's language.
+Page custom LanguagePage LanguagePageLeave
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenUpgrading
 !insertmacro MUI_PAGE_WELCOME
-Page custom LanguagePage LanguagePageLeave
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenUpgrading
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -343,9 +344,15 @@ Section "Program files" SecMain
     File "${DIST}\Skyvane.dll"
     File "${DIST}\Skyvane.ini"
     File "${DIST}\${SERVICE}.exe"
-    File "${DIST}\DrvSeed64.exe"
-    !ifdef DRVSEED32
-        File "${DRVSEED32}"
+    ; The driver tool of this build's bitness, and the other one when a build of that bitness gave it:
+    ; the utility starts DrvSeed64.exe on 64-bit Windows when it is itself a 32-bit program.
+    !if "${ARCH}" == "x64"
+        File "${DIST}\DrvSeed64.exe"
+    !else
+        File "${DIST}\DrvSeed.exe"
+    !endif
+    !ifdef DRVSEED_OTHER
+        File "${DRVSEED_OTHER}"
     !endif
     File "${DIST}\Uninstall.exe"
     File "${DIST}\OrvlAdapterUpdate.dll"

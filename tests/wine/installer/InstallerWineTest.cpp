@@ -192,7 +192,7 @@ TEST_F(InstallerUnderWine, SilentInstallPutsFilesServiceValuesEntryAndShortcutsI
     }
     std::sort(expected.begin(), expected.end());
     std::vector<std::wstring> installed = FilesUnder(InstallFolder());
-    // The x86 driver tool is packed only when an x86 build provides it.
+    // The x86 driver tool is packed only when an x86 build provides it (KT_INSTALLER_DRVSEED_OTHER).
     std::erase(installed, std::wstring(L"DrvSeed.exe"));
     EXPECT_EQ(installed, expected) << "installed:\n" << Joined(installed);
     EXPECT_EQ(std::count_if(installed.begin(), installed.end(),
@@ -419,16 +419,16 @@ TEST_F(InstallerUnderWine, InteractiveInstallShowsItsPagesAndWritesThePickedLang
     auto pageWith = [&](const std::wstring& text) {
         return [window, text] { return ShowsText(window, text); };
     };
-    ASSERT_TRUE(WaitFor(pageWith(L"Welcome to the"), 10000));
-    picture(L"setup-1-welcome");
-    ASSERT_TRUE(next(pageWith(L"The utility shows its windows in this language")));
+    ASSERT_TRUE(WaitFor(pageWith(L"The utility shows its windows in this language"), 10000));
     HWND list =
         FindWindowExW(FindWindowExW(window, nullptr, L"#32770", nullptr), nullptr, L"ComboBox", nullptr);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 24);
     EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0) << "the system's language (English) is preselected";
     SendMessageW(list, CB_SETCURSEL, 1, 0); // German
-    picture(L"setup-2-language");
+    picture(L"setup-1-language");
+    ASSERT_TRUE(next(pageWith(L"Welcome to the")));
+    picture(L"setup-2-welcome");
     ASSERT_TRUE(next(pageWith(L"Destination Folder")));
     picture(L"setup-3-folder");
     ASSERT_TRUE(next(pageWith(L"Installation Complete")));
