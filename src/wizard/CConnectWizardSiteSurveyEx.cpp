@@ -303,6 +303,12 @@ void CConnectWizardSiteSurveyEx::ChooseNextPage(const kernel::BssEntry& entry) {
         WizardState.hiddenName.clear();
         return;
     }
+    if ((entry.capabilities & kernel::kCapWps) != 0 && !WizardState.wpsCheckDeclined) {
+        // A network that offers WPS: the WPS check page asks first whether to join it that way (its
+        // method choice leads to the PIN pages too). Once the user declined, Next goes on as below.
+        WizardPage = wizard::kPageWpsFirst;
+        return;
+    }
     WpsMode = false;
     if (entry.security & kernel::kBssOpen) {
         WizardOrigin = wizard::kOriginList;
