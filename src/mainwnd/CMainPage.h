@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kernel/BssEntry.h"
 #include "kernel/WirelessProfile.h"
 #include "ui/Dialog.h"
 
@@ -87,6 +88,9 @@ public:
     // The Networks tab's Connect on an ad-hoc network: the page shows it chosen in its network-name list
     // (`adHocRow`: its row in g_AdHocList).
     virtual void ChooseAdHocNetwork(int) {}
+    // A WPS run sent the user here to set a network up by hand: the page shows that network's name,
+    // BSSID and security as a new profile to complete and save.
+    virtual void ShowNetworkForManualSetUp(const kernel::BssEntry&) {}
 };
 
 // The Networks page as the main window uses it.

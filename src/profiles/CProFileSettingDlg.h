@@ -42,6 +42,7 @@ public:
     void ResetEditedProfile() override;
     void ChooseAdHocNetwork(int adHocRow) override;
     void TakeWizardProfile(const kernel::WirelessProfile& profile, bool save) override;
+    void ShowNetworkForManualSetUp(const kernel::BssEntry& network) override;
 
     // --- the editor ---
     // The factory default working record: the adapter's defaults and "Any (First available network)".

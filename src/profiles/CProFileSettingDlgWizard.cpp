@@ -1,5 +1,6 @@
 // The end of a connect-wizard run, on the Settings page: the profile the wizard set up becomes the
 // page's edited profile, is stored when the user wanted it kept, and is applied.
+#include <algorithm>
 #include <mutex>
 
 #include "app/AppGlobals.h"
@@ -9,6 +10,7 @@
 #include "mainwnd/CNetUIDlg.h"
 #include "profiles/CProFileSettingDlg.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/settings/SettingsRules.h"
 #include "res/SettingsIds.h"
 
 namespace {
@@ -87,4 +89,24 @@ void CProFileSettingDlg::TakeWizardProfile(const kernel::WirelessProfile& profil
     profiles::SaveCurrentProfile();
     mainWindow->RestartFallbackClock();
     mainWindow->RequestConnect(-1);
+}
+
+void CProFileSettingDlg::ShowNetworkForManualSetUp(const kernel::BssEntry& network) {
+    if (!IsOpen()) {
+        return;
+    }
+    MakeFactoryProfile(m_working);
+    const std::u16string name(base::FieldText(network.ssid));
+    base::CopyToField(m_working.NetworkName, name);
+    base::CopyToField(m_working.ConfigurationName, name);
+    std::copy(std::begin(network.bssid), std::end(network.bssid), m_working.block.BSSID);
+    m_working.block.adHocChannel = network.channel;
+    m_working.block.NetworkConnectType = network.networkType;
+    m_working.block.securityFlags = network.security;
+    m_generatedKeys = {};
+    ShowWorkingRecord();
+    // The user still has to give the key: the profile is an edit waiting to be saved.
+    m_modified = true;
+    EnableSave(settings::SaveAllowedFor(name, profiles::DefaultProfileName()));
+    EnableDelete(false);
 }

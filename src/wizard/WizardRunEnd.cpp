@@ -3,6 +3,7 @@
 #include "mainwnd/CNetUIDlg.h"
 #include "mainwnd/CQueryTabCtrl.h"
 #include "networks/NetworkList.h"
+#include "wizard/ManualSetUp.h"
 #include "wizard/WizardPages.h"
 #include "wizard/WizardState.h"
 
@@ -36,10 +37,7 @@ void FinishRun(CNetUIDlg& window, const RunOutcome& outcome) {
         // A WPS page sent the user to set the network up by hand.
         WizardState.manualSetupRequested = false;
         window.ShowPage(CQueryTabCtrl::kSettings);
-        if (WizardState.selectedNetwork >= 0) {
-            window.Pages().settings.ChooseAdHocNetwork(
-                networks::AdHocRowOf(static_cast<uint32_t>(WizardState.selectedNetwork)));
-        }
+        window.Pages().settings.ShowNetworkForManualSetUp(ManualSetUpNetwork(networks::CopyNetworkList()));
     }
     WizardState.firstRun = false;
     WizardState.fromList = false;
