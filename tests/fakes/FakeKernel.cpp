@@ -209,7 +209,7 @@ int32_t FakeKernel::WpsGetResult(kernel::ConnectionBlock* block) {
         return 0;
     }
     *block = wpsResult;
-    return 1;
+    return wpsResultReturn;
 }
 
 int32_t FakeKernel::WpsGetApList(kernel::BssEntry* list, uint32_t* count) {
@@ -217,10 +217,16 @@ int32_t FakeKernel::WpsGetApList(kernel::BssEntry* list, uint32_t* count) {
     if (list == nullptr || count == nullptr) {
         return 1;
     }
+    if (wpsApListReturn != 0) {
+        return wpsApListReturn;
+    }
     uint32_t n = std::min<uint32_t>(*count, static_cast<uint32_t>(wpsApList.size()));
     std::copy_n(wpsApList.begin(), n, list);
     *count =
         static_cast<uint32_t>(wpsApList.size()) < *count ? static_cast<uint32_t>(wpsApList.size()) : *count;
+    if (wpsApCountReported != 0) {
+        *count = wpsApCountReported;
+    }
     return 0;
 }
 

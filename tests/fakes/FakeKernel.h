@@ -65,6 +65,9 @@ public:
     std::vector<kernel::BssEntry> networks;
     kernel::ConnectionBlock wpsResult{};
     std::vector<kernel::BssEntry> wpsApList;
+    int32_t wpsResultReturn = 1;     // WpsGetResult: 0 is a failed call
+    int32_t wpsApListReturn = 0;     // WpsGetApList: non-zero is a failed call
+    uint32_t wpsApCountReported = 0; // WpsGetApList: a count to report instead of the one delivered
     std::u16string wpsApName = u"AP";
     std::u16string adapterPin = u"12345670";
     uint32_t zeroConfigState = 0;

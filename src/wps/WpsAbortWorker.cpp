@@ -1,0 +1,19 @@
+#include "wps/WpsAbortWorker.h"
+
+namespace wps {
+
+void AbortWorker::Start(kernel::IWirelessKernel* kernel) {
+    if (m_started || kernel == nullptr) {
+        return;
+    }
+    m_started = true;
+    m_thread = std::thread([kernel] { kernel->WpsAbort(); });
+}
+
+void AbortWorker::Join() {
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+} // namespace wps

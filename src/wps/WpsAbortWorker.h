@@ -1,0 +1,30 @@
+// WpsAbort may block inside the service, so a process page calls it on a thread of its own and keeps
+// handling its window meanwhile. The page joins the thread before it goes: nothing is left running
+// and nothing is ever terminated.
+#pragma once
+
+#include <atomic>
+#include <thread>
+
+#include "kernel/IWirelessKernel.h"
+
+namespace wps {
+
+class AbortWorker {
+public:
+    AbortWorker() = default;
+    ~AbortWorker() { Join(); }
+    AbortWorker(const AbortWorker&) = delete;
+    AbortWorker& operator=(const AbortWorker&) = delete;
+
+    // Calls kernel->WpsAbort() once on a new thread; later calls do nothing.
+    void Start(kernel::IWirelessKernel* kernel);
+    bool Started() const { return m_started; }
+    void Join();
+
+private:
+    std::thread m_thread;
+    bool m_started = false;
+};
+
+} // namespace wps
