@@ -22,6 +22,8 @@
 #include "profiles/CProFileSettingDlg.h"
 #include "ui/win32/DialogWindow.h"
 #include "wizard/ConnectWizard.h"
+#include "wps/HardwareButton.h"
+#include "wps/WpsStep.h"
 
 namespace {
 
@@ -67,16 +69,25 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         CStatisticsDlg statistics;
         CAboutExDlg about;
         // The wizard's pages are top-level windows of its own thread, without an owner.
-        wizard::ConnectWizard connectWizard({[instance](ui::Dialog& page) {
-                                                 return ui::win32::DialogWindow::RunModal(instance, nullptr,
-                                                                                          page);
-                                             },
-                                             clock,
-                                             codePage,
-                                             {}});
+        auto runPage = [instance](ui::Dialog& page) {
+            return ui::win32::DialogWindow::RunModal(instance, nullptr, page);
+        };
+        wizard::ConnectWizard connectWizard(
+            {runPage, clock, codePage, wps::MakeWpsStep(runPage, clock, codePage)});
+        // The hardware button's notices run on the window's thread; the window exists only below.
+        CNetUIDlg* window = nullptr;
+        wps::HardwareButton hardwareButton({[&window] {
+                                                if (window != nullptr) {
+                                                    window->ReevaluateZeroConfig();
+                                                }
+                                            },
+                                            [&connectWizard] { connectWizard.StartHardwareButtonRun(); },
+                                            runPage});
         MainWindowHooks hooks;
         connectWizard.FillHooks(hooks);
+        hardwareButton.FillHooks(hooks);
         CNetUIDlg mainWindow(&app, {settings, networks, statistics, about}, {clock, system, sound}, hooks);
+        window = &mainWindow;
         connectWizard.Attach(mainWindow);
         return ui::win32::DialogWindow::RunModal(instance, nullptr, mainWindow);
     };
