@@ -4,15 +4,16 @@
 #include "wps/CConnectWizardWPSErrorMessage.h"
 #include "wps/CConnectWizardWPSErrorTimeout.h"
 #include "wps/CConnectWizardWPSExpressCheck.h"
+#include "wps/CConnectWizardWPSPINProcess.h"
 #include "wps/CConnectWizardWPSRetry.h"
+#include "wps/CConnectWizardWPSSelPIN.h"
 #include "wps/CConnectWizardWPSSelectPsuhButton.h"
 #include "wps/WpsPageGraph.h"
 #include "wps/WpsStep.h"
 
 namespace wps {
 
-std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, platform::Clock& /*clock*/,
-                                        const platform::AnsiCodePage& /*codePage*/) {
+std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, const PagePlatform& platform) {
     switch (page) {
     case kPageCheck:
         return std::make_unique<CConnectWizardWPSCheck>();
@@ -20,6 +21,14 @@ std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, pl
         return std::make_unique<CConnectWizardWPSExpressCheck>();
     case kPageSelectMethod:
         return std::make_unique<CConnectWizardWPSSelectPsuhButton>();
+    case kPagePinChoice:
+        return std::make_unique<CConnectWizardWPSSelPIN>();
+    case kPageAdapterPin:
+        return std::make_unique<CConnectWizardWPSPINProcess>(CConnectWizardWPSPINProcess::kModeAdapterPin,
+                                                             platform.random);
+    case kPageApPin:
+        return std::make_unique<CConnectWizardWPSPINProcess>(CConnectWizardWPSPINProcess::kModeApPin,
+                                                             platform.random);
     case kPageErrorMessage:
         return std::make_unique<CConnectWizardWPSErrorMessage>();
     case kPageErrorFail:
@@ -29,7 +38,7 @@ std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, pl
     case kPageRetry:
         return std::make_unique<CConnectWizardWPSRetry>();
     default:
-        // The process pages 103-106 come with their group.
+        // The push-button page 103 comes with its group.
         return nullptr;
     }
 }

@@ -78,9 +78,9 @@ bool WpsStep::SuccessStep() {
     return true;
 }
 
-StepFunction MakeWpsStep(PageRunner runPage, platform::Clock& clock, const platform::AnsiCodePage& codePage) {
-    PageFactory makePage = [&clock, &codePage](int page, const PageContext& context) {
-        return MakeWpsPage(page, context, clock, codePage);
+StepFunction MakeWpsStep(PageRunner runPage, PagePlatform platform) {
+    PageFactory makePage = [platform](int page, const PageContext& context) {
+        return MakeWpsPage(page, context, platform);
     };
     return WpsStep(std::move(runPage), std::move(makePage));
 }

@@ -18,6 +18,7 @@
 namespace platform {
 class Clock;
 class AnsiCodePage;
+class RandomSource;
 } // namespace platform
 
 namespace wps {
@@ -55,11 +56,18 @@ private:
     bool m_pinChoiceShown = false; // page 104 has been shown in this run
 };
 
-// The pages of WPS by number (100-102, 107, 109-111 here; 103-106 the process pages).
-std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, platform::Clock& clock,
-                                        const platform::AnsiCodePage& codePage);
+// What the process pages need of the platform: the clock, the system's code page (WEP keys of a
+// result) and the cryptographic random source (the registrar's network name and passphrase).
+struct PagePlatform {
+    platform::Clock& clock;
+    const platform::AnsiCodePage& codePage;
+    platform::RandomSource& random;
+};
+
+// The pages of WPS by number.
+std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, const PagePlatform& platform);
 
 // The step function the program hands the wizard (wizard::WizardLinks::wpsStep).
-StepFunction MakeWpsStep(PageRunner runPage, platform::Clock& clock, const platform::AnsiCodePage& codePage);
+StepFunction MakeWpsStep(PageRunner runPage, PagePlatform platform);
 
 } // namespace wps

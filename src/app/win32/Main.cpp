@@ -16,6 +16,7 @@
 #include "platform/win32/WinClock.h"
 #include "platform/win32/WinNamedObjects.h"
 #include "platform/win32/WinProcesses.h"
+#include "platform/win32/WinRandomSource.h"
 #include "platform/win32/WinRegistry.h"
 #include "platform/win32/WinSound.h"
 #include "platform/win32/WinText.h"
@@ -63,7 +64,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     };
     platform::win32::WinSound sound;
     platform::win32::WinAnsiCodePage codePage;
-    ui.runMainWindow = [instance, &clock, &system, &sound, &codePage](CNetUIApp& app) {
+    platform::win32::WinRandomSource random;
+    ui.runMainWindow = [instance, &clock, &system, &sound, &codePage, &random](CNetUIApp& app) {
         CProFileSettingDlg settings(codePage);
         CSiteSurveyDlg networks;
         CStatisticsDlg statistics;
@@ -73,7 +75,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
             return ui::win32::DialogWindow::RunModal(instance, nullptr, page);
         };
         wizard::ConnectWizard connectWizard(
-            {runPage, clock, codePage, wps::MakeWpsStep(runPage, clock, codePage)});
+            {runPage, clock, codePage, wps::MakeWpsStep(runPage, {clock, codePage, random})});
         // The hardware button's notices run on the window's thread; the window exists only below.
         CNetUIDlg* window = nullptr;
         wps::HardwareButton hardwareButton({[&window] {
