@@ -244,6 +244,16 @@ const std::u16string* IniDocument::Find(std::u16string_view section, std::u16str
     return &found.keys[k->second].value;
 }
 
+std::vector<IniDocument::Entry> IniDocument::Entries(size_t sectionIndex) const {
+    std::vector<Entry> entries;
+    for (const Key& key : m_sections[sectionIndex].keys) {
+        if (key.hasValue) {
+            entries.push_back({key.name, key.value});
+        }
+    }
+    return entries;
+}
+
 uint32_t IniFile::GetString(std::u16string_view path, std::u16string_view section, std::u16string_view key,
                             std::u16string_view defaultValue, char16_t* buffer, uint32_t size) {
     if (buffer == nullptr || size == 0) {

@@ -30,6 +30,16 @@ public:
 
     size_t SectionCount() const { return m_sections.size(); }
 
+    // What the file holds, in file order: the sections (the first one is the nameless part before any
+    // header) and each section's keys that carry a value. Checks over whole files (a translation
+    // against the English file) walk these; lookups use Find.
+    struct Entry {
+        std::u16string_view key;
+        std::u16string_view value;
+    };
+    std::u16string_view SectionName(size_t index) const { return m_sections[index].name; }
+    std::vector<Entry> Entries(size_t sectionIndex) const;
+
 private:
     struct Key {
         std::u16string name;

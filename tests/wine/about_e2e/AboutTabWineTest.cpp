@@ -3,6 +3,8 @@
 // sections, the page's software line and one line per stand-in network, and saves as UTF-16LE; picking
 // "Germany" re-texts the main window's tabs from the German language file and stores "Language" = "1"
 // through the service.
+#include <cstring>
+
 #include "AboutUnderWine.h"
 
 namespace {
@@ -58,19 +60,26 @@ std::wstring Section(const std::wstring& text, const std::wstring& header) {
 
 class AboutTab : public AboutUnderWine {
 protected:
-    // A German language file: the English one with the tab captions in German.
+    // A German language file: the English one with the tab captions in German. Language files are
+    // UTF-16LE with a byte-order mark, as the platform's profile reader takes every script.
     void WriteGermanFile() {
-        std::string text = ReadText(Dist() + L"Language\\English\\English.lng");
-        for (auto [english, german] : {std::pair<std::string, std::string>{"Tab_Profile=Settings", "Tab_Profile=Einstellungen"},
-                                       {"Tab_SiteSurvey=Networks", "Tab_SiteSurvey=Netzwerke"},
-                                       {"Tab_Statistics=Statistics", "Tab_Statistics=Statistik"},
-                                       {"Tab_About=About", "Tab_About=Info"}}) {
+        std::string bytes = ReadText(Dist() + L"Language\\English\\English.lng");
+        ASSERT_GE(bytes.size(), 2u);
+        ASSERT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2)) << "English.lng is not UTF-16LE with a byte-order mark";
+        std::wstring text((bytes.size() - 2) / 2, L'\0');
+        std::memcpy(text.data(), bytes.data() + 2, text.size() * sizeof(wchar_t));
+        for (auto [english, german] : {std::pair<std::wstring, std::wstring>{L"Tab_Profile=Settings", L"Tab_Profile=Einstellungen"},
+                                       {L"Tab_SiteSurvey=Networks", L"Tab_SiteSurvey=Netzwerke"},
+                                       {L"Tab_Statistics=Statistics", L"Tab_Statistics=Statistik"},
+                                       {L"Tab_About=About", L"Tab_About=Info"}}) {
             size_t at = text.find(english);
-            ASSERT_NE(at, std::string::npos) << english;
+            ASSERT_NE(at, std::wstring::npos) << Narrow(english);
             text.replace(at, english.size(), german);
         }
         std::filesystem::create_directories(std::filesystem::path(m_folder + L"Language\\Germany"));
-        std::ofstream(std::filesystem::path(m_folder + L"Language\\Germany\\Germany.lng"), std::ios::binary) << text;
+        std::ofstream out(std::filesystem::path(m_folder + L"Language\\Germany\\Germany.lng"), std::ios::binary);
+        out << "\xFF\xFE";
+        out.write(reinterpret_cast<const char*>(text.data()), static_cast<std::streamsize>(text.size() * sizeof(wchar_t)));
         CopyFileW((Dist() + L"Language\\English\\About.rtf").c_str(),
                   (m_folder + L"Language\\Germany\\About.rtf").c_str(), FALSE);
     }
