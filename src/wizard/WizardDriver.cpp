@@ -13,6 +13,7 @@
 #include "kernel/BssEntry.h"
 #include "networks/NetworkList.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/settings/SettingsRules.h"
 #include "ui/Types.h"
 #include "wizard/WizardState.h"
 
@@ -298,7 +299,10 @@ bool WizardDriver::SummaryStep() {
 bool WizardDriver::SilentSaveStep() {
     std::u16string name;
     if (WpsMode) {
-        name = std::u16string(base::FieldText(WizardProfile.block.ssid)) + u"-WPS";
+        // A network name may hold backslashes, which a profile's registry key name cannot.
+        name = settings::RemoveBackslashes(
+                   std::u16string(base::FieldText(WizardProfile.block.ssid)) + u"-WPS", 0)
+                   .text;
     } else {
         name = LangString(u"IDD_DLG_CONNECTWIZARD_SAVEPROFILE", u"Key_Profile", u"Profile");
     }
