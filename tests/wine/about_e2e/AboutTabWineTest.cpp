@@ -11,10 +11,11 @@ namespace {
 
 using namespace about_e2e;
 
-const char kAdapter[] = "[Adapter]\nPresent=1\nRadio=1\nInterfaceIndex=11\nRegionCode=16\n"
-                        "Name=KTVA7700v2 Wireless USB Adapter\nPIN=12345670\nPreambles=0x83\n"
-                        "FragThresholdMin=256\nFragThresholdMax=2346\nRTSThresholdMin=0\nRTSThresholdMax=2347\n"
-                        "ZeroConfig=0\n";
+const char kAdapter[] =
+    "[Adapter]\nPresent=1\nRadio=1\nInterfaceIndex=11\nRegionCode=16\n"
+    "Name=KTVA7700v2 Wireless USB Adapter\nPIN=12345670\nPreambles=0x83\n"
+    "FragThresholdMin=256\nFragThresholdMax=2346\nRTSThresholdMin=0\nRTSThresholdMax=2347\n"
+    "ZeroConfig=0\n";
 const char kWorld[] = "[World]\nInternet=1\nScanDelay=300\nAssociateDelay=200\nAddressDelay=200\n"
                       "InternetDelay=200\nLinkPeriod=5000\n";
 
@@ -22,8 +23,10 @@ std::string Networks(const char* homeAddress) {
     return std::string("[HomeNet]\nBSSID=00:24:B2:10:20:01\nChannel=6\nModes=bgn\nSecurity=WPA2-PSK\n"
                        "Passphrase=sunflower42\nSignal=88\nGateway=192.168.1.1\nAddress=") +
            homeAddress +
-           "\n[Lab_Two]\nBSSID=00:24:B2:10:20:02\nChannel=1\nModes=bg\nSecurity=WPA-PSK\nPassphrase=labpass123\n"
-           "Signal=64\n[Cafe Guest]\nBSSID=00:24:B2:10:20:03\nChannel=11\nModes=bg\nSecurity=None\nSignal=40\n";
+           "\n[Lab_Two]\nBSSID=00:24:B2:10:20:02\nChannel=1\nModes=bg\nSecurity=WPA-PSK\nPassphrase="
+           "labpass123\n"
+           "Signal=64\n[Cafe "
+           "Guest]\nBSSID=00:24:B2:10:20:03\nChannel=11\nModes=bg\nSecurity=None\nSignal=40\n";
 }
 
 const wchar_t* const kNetworkNames[] = {L"HomeNet", L"Lab_Two", L"Cafe Guest"};
@@ -65,21 +68,25 @@ protected:
     void WriteGermanFile() {
         std::string bytes = ReadText(Dist() + L"Language\\English\\English.lng");
         ASSERT_GE(bytes.size(), 2u);
-        ASSERT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2)) << "English.lng is not UTF-16LE with a byte-order mark";
+        ASSERT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2))
+            << "English.lng is not UTF-16LE with a byte-order mark";
         std::wstring text((bytes.size() - 2) / 2, L'\0');
         std::memcpy(text.data(), bytes.data() + 2, text.size() * sizeof(wchar_t));
-        for (auto [english, german] : {std::pair<std::wstring, std::wstring>{L"Tab_Profile=Settings", L"Tab_Profile=Einstellungen"},
-                                       {L"Tab_SiteSurvey=Networks", L"Tab_SiteSurvey=Netzwerke"},
-                                       {L"Tab_Statistics=Statistics", L"Tab_Statistics=Statistik"},
-                                       {L"Tab_About=About", L"Tab_About=Info"}}) {
+        for (auto [english, german] :
+             {std::pair<std::wstring, std::wstring>{L"Tab_Profile=Settings", L"Tab_Profile=Einstellungen"},
+              {L"Tab_SiteSurvey=Networks", L"Tab_SiteSurvey=Netzwerke"},
+              {L"Tab_Statistics=Statistics", L"Tab_Statistics=Statistik"},
+              {L"Tab_About=About", L"Tab_About=Info"}}) {
             size_t at = text.find(english);
             ASSERT_NE(at, std::wstring::npos) << Narrow(english);
             text.replace(at, english.size(), german);
         }
         std::filesystem::create_directories(std::filesystem::path(m_folder + L"Language\\Germany"));
-        std::ofstream out(std::filesystem::path(m_folder + L"Language\\Germany\\Germany.lng"), std::ios::binary);
+        std::ofstream out(std::filesystem::path(m_folder + L"Language\\Germany\\Germany.lng"),
+                          std::ios::binary);
         out << "\xFF\xFE";
-        out.write(reinterpret_cast<const char*>(text.data()), static_cast<std::streamsize>(text.size() * sizeof(wchar_t)));
+        out.write(reinterpret_cast<const char*>(text.data()),
+                  static_cast<std::streamsize>(text.size() * sizeof(wchar_t)));
         CopyFileW((Dist() + L"Language\\English\\About.rtf").c_str(),
                   (m_folder + L"Language\\Germany\\About.rtf").c_str(), FALSE);
     }
@@ -87,27 +94,30 @@ protected:
     // The report opened with Troubleshooting, complete; saved into `path` by the system's save dialog.
     void CheckReport(const std::wstring& path) {
         HWND report = nullptr;
-        ASSERT_TRUE(ClickControl(Control(IDC_BUTTON_ABOUT_CLEAR_WAVE_TROUBLESHOOTING),
-                                 [&] { return (report = FindWindowW(L"#32770", kReportTitle)) != nullptr; }))
-            << DescribeWindows();
+        ASSERT_TRUE(ClickControl(Control(IDC_BUTTON_ABOUT_CLEAR_WAVE_TROUBLESHOOTING), [&] {
+            return (report = FindWindowW(L"#32770", kReportTitle)) != nullptr;
+        })) << DescribeWindows();
         ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(report, IDCANCEL)) != FALSE; }, 130000))
             << "the report did not complete";
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(report, IDC_BUTTON_ABOUT_SYSINFO_LIST_SAVE)));
-        EXPECT_TRUE(WaitFor([&] { return ControlText(report, IDC_STATIC_ABOUT_SYSINFO_LIST_RANGE) == L"Done..."; },
-                            10000))
+        EXPECT_TRUE(WaitFor(
+            [&] { return ControlText(report, IDC_STATIC_ABOUT_SYSINFO_LIST_RANGE) == L"Done..."; }, 10000))
             << Narrow(ControlText(report, IDC_STATIC_ABOUT_SYSINFO_LIST_RANGE));
         std::wstring text = FullText(GetDlgItem(report, IDC_EDIT_ABOUT_SYSINFO_LIST));
         size_t previous = 0;
-        for (const wchar_t* header : {L"---System Information---\r\n", L"---System Network Information---\r\n",
-                                      L"---Software Information---\r\n", L"---Site survey Information---\r\n"}) {
+        for (const wchar_t* header :
+             {L"---System Information---\r\n", L"---System Network Information---\r\n",
+              L"---Software Information---\r\n", L"---Site survey Information---\r\n"}) {
             size_t at = text.find(header);
             EXPECT_NE(at, std::wstring::npos) << Narrow(header);
             EXPECT_GE(at, previous) << "out of order: " << Narrow(header);
             previous = at == std::wstring::npos ? previous : at;
         }
-        EXPECT_EQ(Section(text, L"---Software Information---\r\n"), L"Version:1.0.0.0/Driver Version:1.0.2.7");
+        EXPECT_EQ(Section(text, L"---Software Information---\r\n"),
+                  L"Version:1.0.0.0/Driver Version:1.0.2.7");
         std::vector<std::wstring> survey = Lines(Section(text, L"---Site survey Information---\r\n"));
-        ASSERT_EQ(survey.size(), 4u) << "a header and a line per network:\n" << Narrow(Section(text, L"---Site survey Information---\r\n"));
+        ASSERT_EQ(survey.size(), 4u) << "a header and a line per network:\n"
+                                     << Narrow(Section(text, L"---Site survey Information---\r\n"));
         EXPECT_EQ(survey[0].rfind(L"Network Name (SSID)", 0), 0u);
         for (const wchar_t* name : kNetworkNames) {
             std::wstring padded = std::wstring(name) + std::wstring(32 - wcslen(name), L' ');
@@ -126,8 +136,8 @@ protected:
         })) << DescribeWindows();
         // The dialog fills in the proposed name as it initialises; typing before that would be lost.
         HWND name = GetDlgItem(save, 1148);
-        EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(save) && settings_e2e::WindowText(name) == L"sysinfo.txt"; },
-                            10000))
+        EXPECT_TRUE(WaitFor(
+            [&] { return IsWindowVisible(save) && settings_e2e::WindowText(name) == L"sysinfo.txt"; }, 10000))
             << "proposed name: " << Narrow(settings_e2e::WindowText(name));
         // The dialog reads the box when Save is pressed, so the text set is what a user would type.
         SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
@@ -151,11 +161,11 @@ TEST_F(AboutTab, FieldsFollowTheAdapterTheReportCompletesAndGermanyReTexts) {
     WriteScenario(L"world.ini", std::string(kWorld) + kAdapter +
                                     "MAC=00:1C:7E:5A:77:00\nDriverVersion=1.0.2.7\nDriverDate=2010-03-18\n" +
                                     Networks("192.168.1.20"));
-    std::wstring changed = WriteScenario(L"changed.ini",
-                                         std::string(kWorld) + kAdapter +
-                                             "MAC=00:1C:7E:00:0A:42\nDriverVersion=2.3.4.5\nDriverDate=2011-12-01\n" +
-                                             Networks("169.254.3.4"),
-                                         false);
+    std::wstring changed = WriteScenario(
+        L"changed.ini",
+        std::string(kWorld) + kAdapter +
+            "MAC=00:1C:7E:00:0A:42\nDriverVersion=2.3.4.5\nDriverDate=2011-12-01\n" + Networks("169.254.3.4"),
+        false);
     ASSERT_NO_FATAL_FAILURE(WriteGermanFile());
     ASSERT_NE(Start(), nullptr);
     // The report lists what the Networks page shows; the page surveys when it first comes up.
@@ -203,9 +213,10 @@ TEST_F(AboutTab, FieldsFollowTheAdapterTheReportCompletesAndGermanyReTexts) {
     std::string log = Log().substr(mark);
     EXPECT_NE(log.find("name=\"Language\" text=\"1\""), std::string::npos) << log;
     EXPECT_EQ(ReadAppValue(L"Language"), L"1");
-    EXPECT_TRUE(IsWindowVisible(combo)) << "the About page stays in front; tab "
-                                        << SendMessageW(GetDlgItem(m_main, networks_e2e::kTabControl), TCM_GETCURSEL, 0, 0)
-                                        << DescribeWindows();
+    EXPECT_TRUE(IsWindowVisible(combo))
+        << "the About page stays in front; tab "
+        << SendMessageW(GetDlgItem(m_main, networks_e2e::kTabControl), TCM_GETCURSEL, 0, 0)
+        << DescribeWindows();
     SavePicture(L"about-tab-germany");
 }
 
