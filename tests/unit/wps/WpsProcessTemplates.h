@@ -47,6 +47,18 @@ inline void RegisterProcessTemplates() {
     Add(process, ControlKind::Button, {IDC_WPSPINPROC_LEARN_MORE, ui::kIdCancel});
     fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_WPS_PINNUMBER_PROCESS, process);
     fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_WPS_APPIN_PROCESS, process);
+
+    auto pushButton = frame();
+    Add(pushButton, ControlKind::Static,
+        {IDC_WPSPB_STEP, IDC_WPSPB_BLINK, IDC_WPSPB_STEP1_HINT, IDC_WPSPB_STEP1_TEXT1, IDC_WPSPB_STEP1_TEXT2,
+         IDC_WPSPB_STEP2_TEXT1, IDC_WPSPB_STEP2_TEXT2, IDC_WPSPB_STEP2_TEXT3, IDC_WPSPB_STEP2_LEFT,
+         IDC_WPSPB_STATUS, IDC_WPSPB_STEP2_RIGHT, IDC_WPSPB_COUNTDOWN, IDC_WPSPB_STEP2_TEXT4,
+         IDC_WPSPB_STEP2_MARK});
+    Add(pushButton, ControlKind::Progress, {IDC_WPSPB_PROGRESS});
+    Add(pushButton, ControlKind::Button,
+        {IDC_WPSPB_BUTTON, IDC_WPSPB_START, IDC_WPSPB_BACK_TO_EXPRESS, IDC_WPSPB_EXPRESS_INFO,
+         IDC_WPSPB_CANCEL});
+    fakes::RegisterTemplate(IDD_DLG_CONNECTWIZARD_WPS_PUSHBUTTON_PROCESS, pushButton);
 }
 
 class WpsProcessTest : public WpsPageTest {
