@@ -78,7 +78,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (first >= argc) {
         Print(
-            L"usage: skyctl [--pipe \\\\.\\pipe\\Name] unplug | plug | radio on|off | hwbutton | hwcancel | "
+            L"usage: skyctl [--pipe \\\\.\\pipe\\Name] unplug | plug | radio on|off | hwbutton [ms] | hwcancel | "
             L"internet on|off | signal <ssid|bssid> <0-100> | apbutton <ssid|bssid> on|off | load <file> | "
             L"log [prefix] | clearlog | status",
             err);

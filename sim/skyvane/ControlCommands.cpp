@@ -35,7 +35,7 @@ std::vector<std::u16string> SplitWords(std::u16string_view line) {
 namespace {
 
 const char16_t kUsage[] =
-    u"commands: unplug | plug | survey | radio on|off | hwbutton | hwcancel | internet on|off | "
+    u"commands: unplug | plug | survey | radio on|off | hwbutton [ms] | hwcancel | internet on|off | "
     u"signal <ssid|bssid> <0-100> | apbutton <ssid|bssid> on|off | load <scenario file> | "
     u"log [prefix] | clearlog | status";
 
@@ -64,8 +64,10 @@ std::u16string RunControlCommand(SimKernel& kernel, std::u16string_view commandL
     if (Is(cmd, u"radio") && w.size() == 2 && ParseSwitch(w[1], onOff)) {
         return kernel.SetRadio(onOff);
     }
-    if (Is(cmd, u"hwbutton") && w.size() == 1) {
-        return kernel.HardwareButton();
+    uint32_t agoMs = 0;
+    if (Is(cmd, u"hwbutton") &&
+        (w.size() == 1 || (w.size() == 2 && ParseUnsigned(w[1], 0x7FFFFFFF, agoMs)))) {
+        return kernel.HardwareButton(agoMs);
     }
     if (Is(cmd, u"hwcancel") && w.size() == 1) {
         return kernel.HardwareCancel();

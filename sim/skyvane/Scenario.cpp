@@ -336,6 +336,33 @@ Network LoadNetwork(const Section& s, size_t index, std::vector<std::u16string>&
                  return false;
              }
              n.wps.apPin = std::u16string(v);
+             if (!WpsPinCheckDigitValid(v)) {
+                 problems.push_back(u"scenario [" + s.name + u"] APPin=" + std::u16string(v) +
+                                    u": wrong check digit, a program that checks PINs refuses it");
+             }
+             return true;
+         }},
+        {u"WpsInvolved",
+         [&](std::u16string_view v) {
+             std::vector<std::array<uint8_t, 6>> involved;
+             v = base::Trim(v);
+             while (!v.empty()) {
+                 const size_t comma = v.find(u',');
+                 std::array<uint8_t, 6> mac{};
+                 if (!ParseMac(v.substr(0, comma), mac)) {
+                     return false;
+                 }
+                 involved.push_back(mac);
+                 if (comma == std::u16string_view::npos) {
+                     break;
+                 }
+                 v = base::Trim(v.substr(comma + 1));
+                 if (v.empty()) {
+                     return false; // a trailing comma names no AP
+                 }
+             }
+             n.wps.involvedGiven = true;
+             n.wps.involved = std::move(involved);
              return true;
          }},
         {u"AcceptAdapterPin", Switch(n.wps.acceptsAdapterPin)},

@@ -79,7 +79,8 @@ public:
     std::u16string Plug();
     std::u16string Survey();
     std::u16string SetRadio(bool on);
-    std::u16string HardwareButton();
+    // The adapter's button pressed `agoMs` milliseconds ago (0: now).
+    std::u16string HardwareButton(uint32_t agoMs = 0);
     std::u16string HardwareCancel();
     std::u16string SetInternet(bool reachable);
     std::u16string SetSignal(std::u16string_view network, uint32_t percent);
@@ -143,6 +144,8 @@ private:
     void WpsScan(uint32_t generation);
     void WpsExchange(uint32_t generation, std::u16string bssidText);
     void ConfigureFromRegistrarLocked(Network& ap, const std::u16string& bssidText);
+    // What WpsGetApList names after an unsuccessful exchange with `ap` (its WpsInvolved key).
+    std::vector<kernel::BssEntry> InvolvedAfterFailure(const Network& ap);
 
     int32_t RegResult(const char16_t* op, const char16_t* keyPath, long error, int32_t success,
                       int32_t failure);

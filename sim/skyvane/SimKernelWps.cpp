@@ -103,6 +103,10 @@ int32_t SimKernel::WpsStart(kernel::WpsRequest r) {
             Note(u"WpsStart refused: the PIN is not 8 digits");
             return 0;
         }
+        if (!WpsPinCheckDigitValid(pin)) {
+            // A registrar refuses such a PIN at once; the log says so, the exchange runs on and fails.
+            Note(u"WpsStart PIN " + Quote(pin) + u" has a wrong check digit");
+        }
     }
     std::lock_guard lock(m_mutex);
     if (!UsableLocked()) {
@@ -233,8 +237,8 @@ void SimKernel::WpsExchange(uint32_t generation, std::u16string bssidText) {
     delay += step;
     BssEntry involved = EntryFor(*ap);
     if (!ok) {
-        WpsStep(generation, delay, KWL_WPS_FAILURE, [this, involved] {
-            m_wps.apList = {involved};
+        WpsStep(generation, delay, KWL_WPS_FAILURE, [this, involved = InvolvedAfterFailure(*ap)] {
+            m_wps.apList = involved;
             m_wps.failureCheck = 1;
             EndWpsLocked();
         });
@@ -255,6 +259,25 @@ void SimKernel::WpsExchange(uint32_t generation, std::u16string bssidText) {
         m_wps.apList = {EntryFor(*target)};
         EndWpsLocked();
     });
+}
+
+std::vector<kernel::BssEntry> SimKernel::InvolvedAfterFailure(const Network& ap) {
+    if (!ap.wps.involvedGiven) {
+        return {EntryFor(ap)};
+    }
+    std::vector<kernel::BssEntry> involved;
+    for (const std::array<uint8_t, 6>& bssid : ap.wps.involved) {
+        const Network* named = FindByBssid(m_world, bssid.data());
+        if (named != nullptr) {
+            involved.push_back(EntryFor(*named));
+        } else {
+            // An AP outside the scenario's world: only its address is known.
+            kernel::BssEntry entry{};
+            std::copy(bssid.begin(), bssid.end(), entry.bssid);
+            involved.push_back(entry);
+        }
+    }
+    return involved;
 }
 
 void SimKernel::ConfigureFromRegistrarLocked(Network& ap, const std::u16string& bssidText) {
@@ -350,8 +373,8 @@ int32_t SimKernel::WpsGetPin(char16_t* buffer, uint32_t units) {
     return 1;
 }
 
-std::u16string SimKernel::HardwareButton() {
-    m_log.Add(u"control hwbutton");
+std::u16string SimKernel::HardwareButton(uint32_t agoMs) {
+    m_log.Add(agoMs == 0 ? std::u16string(u"control hwbutton") : u"control hwbutton " + Dec(agoMs));
     std::lock_guard lock(m_mutex);
     if (!UsableLocked()) {
         return u"error: no adapter or radio off";
@@ -367,11 +390,13 @@ std::u16string SimKernel::HardwareButton() {
     m_wps.request = {};
     m_wps.request.method = kernel::kWpsMethodPushButton;
     m_wps.request.marker = 0x80;
-    m_wps.startTick = TickLocked();
+    // A press `agoMs` in the past: the start tick and what is left of the walk time say so.
+    m_wps.startTick = TickLocked() - agoMs;
     m_wps.apName.clear();
     m_wps.result.reset();
     m_wps.apList.clear();
-    m_wps.deadline = m_dispatcher.Now() + m_world.timing.wpsWalk;
+    m_wps.deadline =
+        m_dispatcher.Now() + (agoMs < m_world.timing.wpsWalk ? m_world.timing.wpsWalk - agoMs : 0);
     uint32_t generation = m_wps.generation;
     EmitWps(0, kernel::WPS_ST_HW_BUTTON);
     WpsStep(generation, m_world.timing.wpsStep, kernel::KWL_WPS_STARTING);

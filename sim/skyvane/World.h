@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace skyvane {
@@ -17,7 +18,29 @@ struct WpsBehaviour {
     bool acceptsAdapterPin = false; // the user typed the adapter's PIN into its web page
     bool failExchange = false;      // the exchange runs but ends in KWL_WPS_FAILURE
     bool configured = true;         // an unconfigured AP adopts the settings the registrar sends
+    // WpsInvolved: the APs WpsGetApList names after an unsuccessful exchange with this AP (may be none);
+    // without the key the AP names itself.
+    bool involvedGiven = false;
+    std::vector<std::array<uint8_t, 6>> involved;
 };
+
+// The check digit of an 8-digit WPS PIN: the first seven digits weigh 3,1,3,1,3,1,3 and the eighth is
+// (10 - sum mod 10) mod 10.
+inline bool WpsPinCheckDigitValid(std::u16string_view pin) {
+    if (pin.size() != 8) {
+        return false;
+    }
+    unsigned sum = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        if (pin[i] < u'0' || pin[i] > u'9') {
+            return false;
+        }
+    }
+    for (size_t i = 0; i < 7; ++i) {
+        sum += static_cast<unsigned>(pin[i] - u'0') * (i % 2 == 0 ? 3 : 1);
+    }
+    return static_cast<unsigned>(pin[7] - u'0') == (10 - sum % 10) % 10;
+}
 
 struct Network {
     std::u16string label; // scenario section name, for messages

@@ -147,5 +147,71 @@ TEST(SimKernelWpsTest, UnconfiguredApAdoptsTheRegistrarNetwork) {
     EXPECT_EQ(base::FieldText(status.ssid), u"ORVL_k3Y]x!Q9");
 }
 
+// `hwbutton <ms>`: the exchange counts as started that long ago, in its start tick and its walk time.
+TEST(SimKernelWpsTest, AHardwarePressInThePastShortensTheWalkTime) {
+    SimHarness late(u"[Quiet]\nBSSID=00:00:00:00:00:0C\nWPS=1\n");
+    late.dispatcher.Advance(10000);
+    EXPECT_EQ(RunControlCommand(late.kernel, u"hwbutton 3000"), u"ok hardware push button pressed");
+    EXPECT_EQ(late.kernel.WpsStartTick(), 10000u + 1000000u - 3000u);
+    late.dispatcher.Advance(2500);
+    auto codes = late.events.Wps();
+    EXPECT_NE(std::find(codes.begin(), codes.end(), KWL_WPS_TIMEOUT), codes.end()) << "5 s walk, 3 s gone";
+    EXPECT_EQ(late.kernel.Log().Lines(u"control hwbutton"),
+              std::vector<std::u16string>{u"control hwbutton 3000"});
+
+    SimHarness now(u"[Quiet]\nBSSID=00:00:00:00:00:0C\nWPS=1\n");
+    EXPECT_EQ(RunControlCommand(now.kernel, u"hwbutton"), u"ok hardware push button pressed");
+    now.dispatcher.Advance(2500);
+    codes = now.events.Wps();
+    EXPECT_EQ(std::find(codes.begin(), codes.end(), KWL_WPS_TIMEOUT), codes.end());
+    EXPECT_EQ(RunControlCommand(now.kernel, u"hwbutton soon").rfind(u"error", 0), 0u);
+}
+
+// WpsInvolved names the APs an unsuccessful exchange with that AP reports: known ones with their
+// entries, unknown ones by address, none when the key is empty; without the key the AP itself.
+TEST(SimKernelWpsTest, WpsInvolvedNamesTheApsAfterAFailure) {
+    struct Case {
+        std::string key;
+        std::vector<uint8_t> lastBytes;
+    };
+    const std::vector<Case> cases = {
+        {"WpsInvolved=00:00:00:00:00:0B, 00:00:00:00:00:77\n", {0x0B, 0x77}},
+        {"WpsInvolved=\n", {}},
+        {"", {0x0A}},
+    };
+    for (const Case& c : cases) {
+        SimHarness h(u"[Wrong]\nBSSID=00:00:00:00:00:0A\nAPPin=87654325\n" + base::Widen(c.key) +
+                     u"[Other]\nBSSID=00:00:00:00:00:0B\nWPS=1\n");
+        EXPECT_TRUE(h.Notes().empty()) << c.key;
+        ASSERT_EQ(h.kernel.WpsStart(ApPin(u"12345670", 0x0A)), 1);
+        h.dispatcher.Advance(3000);
+        ASSERT_EQ(h.events.Wps().back(), KWL_WPS_FAILURE);
+        BssEntry list[4]{};
+        uint32_t count = 4;
+        ASSERT_EQ(h.kernel.WpsGetApList(list, &count), 0);
+        std::vector<uint8_t> got;
+        for (uint32_t i = 0; i < count; ++i) {
+            got.push_back(list[i].bssid[5]);
+        }
+        EXPECT_EQ(got, c.lastBytes) << c.key;
+    }
+    SimHarness bad(u"[Wrong]\nBSSID=00:00:00:00:00:0A\nWPS=1\nWpsInvolved=00:00:00:00:00:0B,\n");
+    ASSERT_EQ(bad.Notes().size(), 1u);
+    EXPECT_NE(bad.Notes()[0].find(u"WpsInvolved"), std::u16string::npos);
+}
+
+TEST(SimKernelWpsTest, APinWithAWrongCheckDigitIsNoted) {
+    SimHarness h(u"[Pin]\nBSSID=00:00:00:00:00:0B\nAPPin=87654321\n");
+    ASSERT_EQ(h.Notes().size(), 1u);
+    EXPECT_NE(h.Notes()[0].find(u"APPin=87654321: wrong check digit"), std::u16string::npos);
+    h.kernel.Log().Clear();
+    ASSERT_EQ(h.kernel.WpsStart(ApPin(u"01234565", 0x0B)), 1);
+    EXPECT_TRUE(h.Notes().empty()) << "a good check digit";
+    h.kernel.WpsStop();
+    ASSERT_EQ(h.kernel.WpsStart(ApPin(u"01234566", 0x0B)), 1);
+    EXPECT_EQ(h.Notes(),
+              std::vector<std::u16string>{u"note WpsStart PIN \"01234566\" has a wrong check digit"});
+}
+
 } // namespace
 } // namespace skyvane
