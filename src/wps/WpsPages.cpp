@@ -5,6 +5,7 @@
 #include "wps/CConnectWizardWPSErrorTimeout.h"
 #include "wps/CConnectWizardWPSExpressCheck.h"
 #include "wps/CConnectWizardWPSPINProcess.h"
+#include "wps/CConnectWizardWPSPushButtonProcess.h"
 #include "wps/CConnectWizardWPSRetry.h"
 #include "wps/CConnectWizardWPSSelPIN.h"
 #include "wps/CConnectWizardWPSSelectPsuhButton.h"
@@ -21,6 +22,8 @@ std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, co
         return std::make_unique<CConnectWizardWPSExpressCheck>();
     case kPageSelectMethod:
         return std::make_unique<CConnectWizardWPSSelectPsuhButton>();
+    case kPagePushButton:
+        return std::make_unique<CConnectWizardWPSPushButtonProcess>(platform.clock);
     case kPagePinChoice:
         return std::make_unique<CConnectWizardWPSSelPIN>();
     case kPageAdapterPin:
@@ -38,7 +41,6 @@ std::unique_ptr<ui::Dialog> MakeWpsPage(int page, const PageContext& context, co
     case kPageRetry:
         return std::make_unique<CConnectWizardWPSRetry>();
     default:
-        // The push-button page 103 comes with its group.
         return nullptr;
     }
 }

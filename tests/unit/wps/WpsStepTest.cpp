@@ -13,6 +13,10 @@
 
 #include "app/AppGlobals.h"
 #include "base/Text.h"
+#include "fakes/FakeAnsiCodePage.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeRandomSource.h"
+#include "res/WpsIds.h"
 #include "ui/Types.h"
 #include "unit/app/AppTestSupport.h"
 #include "wizard/WizardState.h"
@@ -260,6 +264,31 @@ TEST_F(WpsStepTest, ANumberWithoutAPageEndsTheRun) {
     missing.insert(104);
     EXPECT_FALSE(Step(step, 104));
     EXPECT_TRUE(shown.empty());
+}
+
+TEST(WpsPages, EachNumberMakesItsPageAndTheSuccessStepNone) {
+    fakes::FakeClock clock;
+    const fakes::FakeAnsiCodePage codePage = fakes::FakeAnsiCodePage::Windows1252();
+    fakes::FakeRandomSource random;
+    const wps::PagePlatform platform{clock, codePage, random};
+    const std::map<int, int> templates = {
+        {100, IDD_DLG_CONNECTWIZARD_WPS_CHECK},         {101, IDD_DLG_CONNECTWIZARD_WPS_EXPRESS_CHECK},
+        {102, IDD_DLG_CONNECTWIZARD_WPS_SELPUSHBUTTON}, {103, IDD_DLG_CONNECTWIZARD_WPS_PUSHBUTTON_PROCESS},
+        {104, IDD_DLG_CONNECTWINZARD_WPS_SELPINSETUP},  {105, IDD_DLG_CONNECTWIZARD_WPS_PINNUMBER_PROCESS},
+        {106, IDD_DLG_CONNECTWIZARD_WPS_APPIN_PROCESS}, {107, IDD_DLG_CONNECTWIZARD_WPS_ERROR_MESSAGE},
+        {109, IDD_DLG_CONNECTWIZARD_WPS_ERROR_FAIL},    {110, IDD_DLG_CONNECTWIZARD_WPS_ERROR_TIMEOUT},
+        {111, IDD_DLG_CONNECTWIZARD_WPS_RETRY_MESSAGE},
+    };
+    for (int page = 99; page <= 112; ++page) {
+        std::unique_ptr<ui::Dialog> dialog = wps::MakeWpsPage(page, {}, platform);
+        const auto expected = templates.find(page);
+        if (expected == templates.end()) {
+            EXPECT_EQ(dialog, nullptr) << page;
+        } else {
+            ASSERT_NE(dialog, nullptr) << page;
+            EXPECT_EQ(dialog->TemplateId(), expected->second) << page;
+        }
+    }
 }
 
 } // namespace
