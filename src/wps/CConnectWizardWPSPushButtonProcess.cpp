@@ -117,7 +117,8 @@ void CConnectWizardWPSPushButtonProcess::ApplyTexts() {
     m_step1 = Text(u"24010", u"\r\nStep 1 of 2: Active Dire 'Z' Edudade on your   Adapter");
     m_step2 = Text(u"24011", u"\r\nStep 2 of 2: Active Dire 'Z' Edudade on your\nAP,router,or gateway");
     m_singleStep = Text(u"24012", u"Active Dire 'Z' Edudade on your\nAP,router,or gateway");
-    if (m_singleStep.rfind(u"\r\n", 0) != 0) {
+    // The language file drops "\r", so a translation's own line break starts with "\n".
+    if (m_singleStep.rfind(u"\r\n", 0) != 0 && m_singleStep.rfind(u"\n", 0) != 0) {
         m_singleStep = u"\r\n" + m_singleStep;
     }
     host().SetText(IDC_WPSPB_STEP, m_step1);
