@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "LanguageFileRules.h"
+#include "app/AppGlobals.h"
 #include "app/Language.h"
 #include "base/CaseFold.h"
 #include "base/IniFile.h"
@@ -313,5 +316,37 @@ TEST(LanguageFiles, DefaultProfileNamesAreDistinctAndNoNewProfileName) {
                 << Where(file, u"MAIN", u"Def_Profile_Name") << ": " << Quoted(name) << " is " << other.folder
                 << "'s new-profile name (rule: default name differs from every Def_NewProfile)";
         }
+    }
+}
+
+// Start-up gathers the default names from the shipped files, English first and then in its own order;
+// the files are laid out as the program finds them under its folder.
+TEST(LanguageFiles, DefaultProfileNamesCollectedFromEveryFileInStartUpOrder) {
+    const char* order[] = {"English", "Germany", "SimpleChinese", "Korean",     "French",    "Japanese",
+                           "Russian", "Spanish", "Polish",        "Italian",    "Sweden",    "Dutch",
+                           "Danish",  "Finnish", "Norwegian",     "Czech",      "Hungarian", "Slovenian",
+                           "Slovak",  "Greek",   "Romanian",      "Portuguese", "Bulgarian", "Croatian"};
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kt-language-files-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::map<std::string, std::u16string> expected;
+    for (int index = 0; index < kLanguageCount; ++index) {
+        LngFile file = Load(index);
+        ASSERT_TRUE(file.exists) << file.folder << ": no language file";
+        expected[file.folder] = file.Text(u"MAIN", u"Def_Profile_Name", u"");
+        // On Linux the program's "Language\\<Folder>\\<Folder>.lng" is one file name.
+        std::filesystem::copy_file(file.path,
+                                   folder / ("Language\\" + file.folder + "\\" + file.folder + ".lng"),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    const std::u16string savedFolder = ProgramFolder;
+    ProgramFolder = folder.u16string() + u"/";
+    std::vector<std::u16string> names = CollectDefaultProfileNames();
+    ProgramFolder = savedFolder;
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(names.size(), 24u);
+    for (size_t i = 0; i < names.size(); ++i) {
+        EXPECT_FALSE(names[i].empty()) << order[i];
+        EXPECT_EQ(Utf8(names[i]), Utf8(expected[order[i]])) << "position " << i << " should be " << order[i];
     }
 }
