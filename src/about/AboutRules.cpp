@@ -26,13 +26,18 @@ constexpr std::array<LangKey, 13> kDomains = {{
 constexpr int kEuropa = 4;
 
 constexpr std::array<LangKey, kOfferedLanguageCount> kLanguages = {{
-    {u"languageEN", u"English"},   {u"languageGE", u"Germany"},    {u"languageSE", u"Sweden"},
-    {u"languageFR", u"French"},    {u"languageNL", u"Dutch"},      {u"languageIT", u"Italian"},
-    {u"languageES", u"Spanish"},   {u"languageDK", u"Danish"},     {u"languageFI", u"Finnish"},
-    {u"languageNO", u"Norwegian"}, {u"languageGR", u"Greek"},      {u"languagePT", u"Portuguese"},
-    {u"languageRU", u"Russian"},   {u"languagePL", u"Polish"},     {u"languageHU", u"Hungarian"},
-    {u"languageCZ", u"Czech"},     {u"languageSI", u"Slovenian"},  {u"languageSK", u"Slovak"},
-    {u"languageRO", u"Romanian"},
+    {u"languageEN", u"English"},   {u"languageGE", u"Germany"},
+    {u"languageSE", u"Sweden"},    {u"languageFR", u"French"},
+    {u"languageNL", u"Dutch"},     {u"languageIT", u"Italian"},
+    {u"languageES", u"Spanish"},   {u"languageDK", u"Danish"},
+    {u"languageFI", u"Finnish"},   {u"languageNO", u"Norwegian"},
+    {u"languageGR", u"Greek"},     {u"languagePT", u"Portuguese"},
+    {u"languageRU", u"Russian"},   {u"languagePL", u"Polish"},
+    {u"languageHU", u"Hungarian"}, {u"languageCZ", u"Czech"},
+    {u"languageSI", u"Slovenian"}, {u"languageSK", u"Slovak"},
+    {u"languageRO", u"Romanian"},  {u"languageBG", u"Bulgarian"},
+    {u"languageHR", u"Croatian"},  {u"languageCN", u"Simplified Chinese"},
+    {u"languageKR", u"Korean"},    {u"languageJP", u"Japanese"},
 }};
 
 constexpr std::array<std::u16string_view, 12> kMonths = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
@@ -89,7 +94,8 @@ int64_t ParseSeconds(std::u16string_view text) {
     }
     int64_t value = 0;
     // 18 digits cannot overflow; more are no time this program wrote.
-    for (int digits = 0; at < text.size() && text[at] >= u'0' && text[at] <= u'9' && digits < 18; ++at, ++digits) {
+    for (int digits = 0; at < text.size() && text[at] >= u'0' && text[at] <= u'9' && digits < 18;
+         ++at, ++digits) {
         value = value * 10 + (text[at] - u'0');
     }
     return negative ? -value : value;

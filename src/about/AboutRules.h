@@ -21,8 +21,9 @@ struct LangKey {
 // The text of a "CountryDomain" number; an unlisted number shows Europa.
 LangKey DomainText(int countryDomain);
 
-// Languages the page offers, in the order of their language index.
-constexpr int kOfferedLanguageCount = 19;
+// Languages the page offers, in the order of their language index: all 24, so that the five languages
+// after Romanian, which have language files and help like the others, can be chosen too.
+constexpr int kOfferedLanguageCount = 24;
 // The entry at a position of the language list (0 .. kOfferedLanguageCount - 1).
 LangKey LanguageEntry(int position);
 

@@ -136,15 +136,16 @@ TEST_F(AboutPage, ShowsTheDomainTheLanguagesAndTheUtilitysVersionAndDate) {
     EXPECT_FALSE(Visible(IDC_STATIC_ABOUT_GROUP_HELP));
 
     ui::ComboControl& languages = pageHost->Combo(IDC_COMBO_ABOUT_LANGUAGE);
-    ASSERT_EQ(languages.Count(), 19);
+    ASSERT_EQ(languages.Count(), 24);
     EXPECT_EQ(languages.ItemText(0), u"English");
     EXPECT_EQ(languages.ItemText(18), u"Romanian");
+    EXPECT_EQ(languages.ItemText(23), u"Japanese");
     EXPECT_EQ(languages.Selection(), 2);
 }
 
 TEST_F(AboutPage, WithoutSetupIniOrProgramFileTheDefaultsShow) {
     Store(u"CountryDomain", u"9");
-    Store(u"Language", u"21"); // a language the list does not offer
+    Store(u"Language", u"24"); // a language the list does not offer
     SelectLanguage();
     OpenAlone();
     EXPECT_EQ(Text(IDC_STATIC_ABOUT_REGIONAL_DOMAIN_VALUE), u"United States");

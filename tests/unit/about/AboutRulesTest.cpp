@@ -19,7 +19,9 @@ TEST(AboutRules, LanguageListFollowsTheLanguageIndex) {
     EXPECT_EQ(about::LanguageEntry(0).key, u"languageEN");
     EXPECT_EQ(about::LanguageEntry(1).defaultText, u"Germany");
     EXPECT_EQ(about::LanguageEntry(12).key, u"languageRU");
-    EXPECT_EQ(about::LanguageEntry(about::kOfferedLanguageCount - 1).defaultText, u"Romanian");
+    EXPECT_EQ(about::LanguageEntry(18).defaultText, u"Romanian");
+    EXPECT_EQ(about::LanguageEntry(21).key, u"languageCN");
+    EXPECT_EQ(about::LanguageEntry(about::kOfferedLanguageCount - 1).defaultText, u"Japanese");
 }
 
 TEST(AboutRules, DatesNameTheMonthAndAGarbledMonthGivesNoDate) {
