@@ -356,6 +356,15 @@ TEST_F(SkyvaneTest, HardwareButtonStartsItsOwnExchangeAndCancelReportsCode6) {
     EXPECT_EQ(Control(L"hwcancel"), L"ok exchange cancelled");
     ASSERT_TRUE(rec.WaitForWps(kernel::WPS_ST_HW_CANCEL));
     ASSERT_TRUE(rec.WaitForWps(kernel::KWL_WPS_CANCELLED));
+
+    // A press a minute ago, on the tick count the program compares it with: its 2 s walk is over.
+    rec.Clear();
+    EXPECT_EQ(Control(L"hwbutton 60000"), L"ok hardware push button pressed");
+    ASSERT_TRUE(rec.WaitForWps(kernel::WPS_ST_HW_BUTTON));
+    const DWORD age = GetTickCount() - Kernel()->WpsStartTick();
+    EXPECT_GE(age, 60000u);
+    EXPECT_LT(age, 70000u);
+    ASSERT_TRUE(rec.WaitForWps(kernel::KWL_WPS_TIMEOUT));
 }
 
 TEST_F(SkyvaneTest, UnplugAndPlugReachTheReceiver) {
