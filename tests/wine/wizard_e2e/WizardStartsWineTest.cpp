@@ -100,8 +100,24 @@ TEST_F(WizardStarts, NetworksPageConnectAndAnAdapterPulledOutWhilePagesAreOpen) 
     HWND list = PressTo(hidden, IDC_WIZARD_BACK, kListPage);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(WindowWith(kPleaseWait), nullptr) << "Back started a survey";
-    EXPECT_GT(ListRowCount(GetDlgItem(list, kListPage)), 0);
+    HWND rows = GetDlgItem(list, kListPage);
+    EXPECT_GT(ListRowCount(rows), 0);
     EXPECT_FALSE(Has(Log().substr(mark), "ConnectWithBlock")) << Log().substr(mark);
+
+    // Refresh: one placeholder row while the survey runs, then the rows of the Networks page's new list.
+    size_t refreshed = Log().size();
+    ASSERT_TRUE(ClickControl(GetDlgItem(list, IDC_WIZARD_LIST_REFRESH),
+                             [&] { return !EnabledIn(list, IDC_WIZARD_LIST_REFRESH); }));
+    EXPECT_EQ(ListColumn(rows, 0), std::vector<std::wstring>{L"Searching for wireless networks..."});
+    EXPECT_FALSE(EnabledIn(list, IDC_WIZARD_BACK));
+    EXPECT_FALSE(EnabledIn(list, IDCANCEL));
+    ASSERT_TRUE(WaitFor([&] { return EnabledIn(list, IDC_WIZARD_LIST_REFRESH); }, 15000))
+        << "the survey never ended";
+    EXPECT_TRUE(Has(Log().substr(refreshed), "StartSiteSurvey 0")) << Log().substr(refreshed);
+    EXPECT_EQ(ListColumn(rows, 0),
+              (std::vector<std::wstring>{L"HomeNet", L"OpenCafe", L"PhraseRouter", L"HexRouter", L"LabWpa",
+                                         L"AtticWpa2", L"", L"Backyard"}));
+    EXPECT_TRUE(EnabledIn(list, IDC_WIZARD_BACK));
 
     // The adapter pulled out on the list, the passphrase page and the save page.
     ASSERT_NO_FATAL_FAILURE(UnplugWhileOpen(list, "the list"));
