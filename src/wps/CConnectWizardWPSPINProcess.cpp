@@ -185,6 +185,7 @@ void CConnectWizardWPSPINProcess::HandleStatus(uint32_t code) {
     }
     case kernel::KWL_WPS_SUCCESS:
         // The exchange is over: an abort now could only lose the network it delivered.
+        m_succeeded = true;
         host().Enable(ui::kIdCancel, false);
         if (m_mode == kModeAdapterPin) {
             host().SetTimer(kTimerSuccessWait, kSuccessWait);
@@ -196,7 +197,10 @@ void CConnectWizardWPSPINProcess::HandleStatus(uint32_t code) {
         AskApList();
         break;
     case kernel::KWL_WPS_CANCELLED:
-        host().PostToSelf(m_stopping ? wps::WM_WPS_ABORT : wps::WM_WPS_DONE, 0, 0);
+        // After a success the page closes once it has the result, not at the exchange's end.
+        if (m_stopping || !m_succeeded) {
+            host().PostToSelf(m_stopping ? wps::WM_WPS_ABORT : wps::WM_WPS_DONE, 0, 0);
+        }
         break;
     default:
         break;
@@ -210,6 +214,7 @@ void CConnectWizardWPSPINProcess::TakeResult() {
         // Nothing usable came: a failed exchange, and nothing of it is saved.
         base::Trace(u"WPS: the exchange reported success without a network; handled as a failure");
         m_lastStatus = kernel::KWL_WPS_FAILURE;
+        m_succeeded = false;
         AskApList();
         return;
     }

@@ -72,6 +72,7 @@ private:
     bool m_firstStatusPending = true;
     uint32_t m_lastStatus = 0;
     bool m_stopping = false;
+    bool m_succeeded = false;
     bool m_closing = false;
     bool m_receiverAdded = false;
     std::u16string m_discovery;
