@@ -28,7 +28,11 @@ std::optional<ErrorTexts> ErrorTextsFor(int kind) {
 }
 
 std::u16string QuotedFirstBssid(const std::array<kernel::BssEntry, kApListEntries>& list) {
-    return u"\"" + base::FormatMac(list[0].bssid) + u"\"";
+    // Appended piece by piece: GCC's optimiser sees a possible overlap in a literal + string + literal.
+    std::u16string quoted(1, u'"');
+    quoted += base::FormatMac(list[0].bssid);
+    quoted += u'"';
+    return quoted;
 }
 
 std::u16string BssidListLine(const std::array<kernel::BssEntry, kApListEntries>& list, uint32_t count) {
