@@ -31,7 +31,9 @@ void ShowKeyRefused(ui::Host& host, bool use128) {
 
 } // namespace
 
-CConnectWizardInputHex::CConnectWizardInputHex() : ui::Dialog(IDD_DLG_CONNECTWIZARD_INPUTHEX) {}
+CConnectWizardInputHex::CConnectWizardInputHex()
+    : wizard::WizardKeyPage(IDD_DLG_CONNECTWIZARD_INPUTHEX, IDC_EDIT_HEX, IDC_CHECK_HEX_HIDE,
+                            WizardState.wepKeyHide) {}
 
 bool CConnectWizardInputHex::OnInit() {
     WizardPage = wizard::kPageWepHex;
@@ -53,8 +55,7 @@ bool CConnectWizardInputHex::OnInit() {
     }
     numbers.Select(keyNumber);
 
-    h.Button(IDC_CHECK_HEX_HIDE).SetCheck(WizardState.wepKeyHide);
-    wizard::MaskKeyField(h, IDC_EDIT_HEX, WizardState.wepKeyHide);
+    ShowHideState();
 
     const std::u16string key = WizardState.asciiKeyTyped
                                    ? WizardState.asciiKeyText
@@ -81,43 +82,18 @@ int CConnectWizardInputHex::KeyNumber() {
     return std::clamp(host().Combo(IDC_COMBO_HEX_KEYNUMBER).Selection(), 0, 3);
 }
 
-void CConnectWizardInputHex::OnCommand(ui::ControlId id, int code) {
+bool CConnectWizardInputHex::OnPageCommand(ui::ControlId id, int code) {
     ui::Host& h = host();
     if (id == IDC_EDIT_HEX && code == ui::kEditChange) {
         wizard::EnableNext(h, wizard::WepKeyLengthFits(h.GetText(IDC_EDIT_HEX).size(), Use128()));
-        return;
+        return true;
     }
     if (id == IDC_COMBO_HEX_KEYLENGTH && code == ui::kSelChange) {
         h.Edit(IDC_EDIT_HEX).SetLimit(KeyLimit(Use128()));
         h.SetText(IDC_EDIT_HEX, u"");
-        return;
+        return true;
     }
-    if (code != ui::kClicked) {
-        ui::Dialog::OnCommand(id, code);
-        return;
-    }
-    switch (id) {
-    case IDC_CHECK_HEX_HIDE:
-        WizardState.wepKeyHide = h.Button(IDC_CHECK_HEX_HIDE).IsChecked();
-        wizard::MaskKeyField(h, IDC_EDIT_HEX, WizardState.wepKeyHide);
-        h.SetFocus(IDC_EDIT_HEX);
-        return;
-    case IDC_WIZARD_NEXT:
-        Next();
-        return;
-    case IDC_WIZARD_BACK:
-        Back();
-        return;
-    default:
-        ui::Dialog::OnCommand(id, code);
-    }
-}
-
-// Enter acts as Next, and only while Next may be pressed.
-void CConnectWizardInputHex::OnOK() {
-    if (host().IsEnabled(IDC_WIZARD_NEXT)) {
-        Next();
-    }
+    return false;
 }
 
 void CConnectWizardInputHex::OnCancel() {
@@ -163,12 +139,4 @@ void CConnectWizardInputHex::Next() {
         WizardPage = wizard::kPageSilentSave;
     }
     h.EndDialog(ui::kIdOk);
-}
-
-void CConnectWizardInputHex::OnTimer(int timerId) {
-    if (timerId == wizard::kTimerSelectKey) {
-        wizard::SelectKeyField(host(), IDC_EDIT_HEX);
-    } else if (timerId == wizard::kTimerKeyPageWatchdog) {
-        wizard::WatchdogTick(host(), timerId);
-    }
 }

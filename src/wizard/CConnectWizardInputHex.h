@@ -4,22 +4,20 @@
 
 #include <string>
 
-#include "ui/Dialog.h"
+#include "wizard/WizardKeyPage.h"
 
-class CConnectWizardInputHex : public ui::Dialog {
+class CConnectWizardInputHex : public wizard::WizardKeyPage {
 public:
     CConnectWizardInputHex();
 
     bool OnInit() override;
-    void OnCommand(ui::ControlId id, int code) override;
-    void OnTimer(int timerId) override;
-    void OnOK() override;
     void OnCancel() override;
 
 private:
     bool Use128();
     int KeyNumber();
     void StoreKeyChoice();
-    void Next();
-    void Back();
+    bool OnPageCommand(ui::ControlId id, int code) override;
+    void Next() override;
+    void Back() override;
 };

@@ -17,7 +17,9 @@ constexpr int kLength128 = 1;
 } // namespace
 
 CConnectWizardInputPhrase::CConnectWizardInputPhrase(const platform::AnsiCodePage& codePage)
-    : ui::Dialog(IDD_DLG_CONNECTWIZARD_INPUTPHRASE), m_codePage(codePage) {}
+    : wizard::WizardKeyPage(IDD_DLG_CONNECTWIZARD_INPUTPHRASE, IDC_EDIT_PHRASE, IDC_CHECK_PHRASE_HIDE,
+                            WizardState.wepPhraseHide),
+      m_codePage(codePage) {}
 
 bool CConnectWizardInputPhrase::OnInit() {
     WizardPage = wizard::kPageWepPhrase;
@@ -31,8 +33,7 @@ bool CConnectWizardInputPhrase::OnInit() {
     h.SetText(IDC_CHECK_PHRASE_HIDE, wizard::PageText(kSection, u"170B0", u"Hide characters as I type"));
     wizard::SetButtonTexts(h, kSection, {u"170C0", u"170D0", u"170E0"}, false);
 
-    h.Button(IDC_CHECK_PHRASE_HIDE).SetCheck(WizardState.wepPhraseHide);
-    wizard::MaskKeyField(h, IDC_EDIT_PHRASE, WizardState.wepPhraseHide);
+    ShowHideState();
     h.Edit(IDC_EDIT_PHRASE).SetLimit(static_cast<int>(profiles::kWepPassphraseLimit));
     h.SetText(IDC_EDIT_PHRASE, base::FieldText(WizardProfile.wepPassphrase));
     wizard::EnableNext(h, !Passphrase().empty());
@@ -51,44 +52,19 @@ std::u16string CConnectWizardInputPhrase::Passphrase() {
     return host().GetText(IDC_EDIT_PHRASE);
 }
 
-void CConnectWizardInputPhrase::OnCommand(ui::ControlId id, int code) {
+bool CConnectWizardInputPhrase::OnPageCommand(ui::ControlId id, int code) {
     ui::Host& h = host();
     if (id == IDC_EDIT_PHRASE && code == ui::kEditChange) {
         wizard::EnableNext(h, !Passphrase().empty());
-        return;
+        return true;
     }
     if (id == IDC_COMBO_PHRASE_KEYLENGTH && code == ui::kSelChange) {
         WizardState.wepKeySize64 = h.Combo(IDC_COMBO_PHRASE_KEYLENGTH).Selection() != kLength128;
         h.Edit(IDC_EDIT_PHRASE).SetLimit(static_cast<int>(profiles::kWepPassphraseLimit));
         h.SetText(IDC_EDIT_PHRASE, u"");
-        return;
+        return true;
     }
-    if (code != ui::kClicked) {
-        ui::Dialog::OnCommand(id, code);
-        return;
-    }
-    switch (id) {
-    case IDC_CHECK_PHRASE_HIDE:
-        WizardState.wepPhraseHide = h.Button(IDC_CHECK_PHRASE_HIDE).IsChecked();
-        wizard::MaskKeyField(h, IDC_EDIT_PHRASE, WizardState.wepPhraseHide);
-        h.SetFocus(IDC_EDIT_PHRASE);
-        return;
-    case IDC_WIZARD_NEXT:
-        Next();
-        return;
-    case IDC_WIZARD_BACK:
-        Back();
-        return;
-    default:
-        ui::Dialog::OnCommand(id, code);
-    }
-}
-
-// Enter acts as Next, and only while Next may be pressed.
-void CConnectWizardInputPhrase::OnOK() {
-    if (host().IsEnabled(IDC_WIZARD_NEXT)) {
-        Next();
-    }
+    return false;
 }
 
 void CConnectWizardInputPhrase::Back() {
@@ -111,12 +87,4 @@ void CConnectWizardInputPhrase::Next() {
         WizardPage = wizard::kPageSilentSave;
     }
     host().EndDialog(ui::kIdOk);
-}
-
-void CConnectWizardInputPhrase::OnTimer(int timerId) {
-    if (timerId == wizard::kTimerSelectKey) {
-        wizard::SelectKeyField(host(), IDC_EDIT_PHRASE);
-    } else if (timerId == wizard::kTimerKeyPageWatchdog) {
-        wizard::WatchdogTick(host(), timerId);
-    }
 }

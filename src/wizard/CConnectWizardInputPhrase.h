@@ -3,23 +3,21 @@
 #pragma once
 
 #include "platform/AnsiCodePage.h"
-#include "ui/Dialog.h"
+#include "wizard/WizardKeyPage.h"
 
-class CConnectWizardInputPhrase : public ui::Dialog {
+class CConnectWizardInputPhrase : public wizard::WizardKeyPage {
 public:
     // The generators see the passphrase in the system's ANSI code page, as every other program on the
     // machine that derives keys from it does.
     explicit CConnectWizardInputPhrase(const platform::AnsiCodePage& codePage);
 
     bool OnInit() override;
-    void OnCommand(ui::ControlId id, int code) override;
-    void OnTimer(int timerId) override;
-    void OnOK() override;
 
 private:
     std::u16string Passphrase();
-    void Next();
-    void Back();
+    bool OnPageCommand(ui::ControlId id, int code) override;
+    void Next() override;
+    void Back() override;
 
     const platform::AnsiCodePage& m_codePage;
 };

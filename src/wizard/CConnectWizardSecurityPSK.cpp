@@ -17,7 +17,9 @@ constexpr std::u16string_view kSection = u"IDD_DLG_CONNECTWIZARD_SECURITY_PSK";
 
 } // namespace
 
-CConnectWizardSecurityPSK::CConnectWizardSecurityPSK() : ui::Dialog(IDD_DLG_CONNECTWIZARD_SECURITY_PSK) {}
+CConnectWizardSecurityPSK::CConnectWizardSecurityPSK()
+    : wizard::WizardKeyPage(IDD_DLG_CONNECTWIZARD_SECURITY_PSK, IDC_EDIT_PSK, IDC_CHECK_PSK_HIDE,
+                            WizardState.wpaHide) {}
 
 bool CConnectWizardSecurityPSK::OnInit() {
     WizardPage = wizard::kPagePsk;
@@ -34,8 +36,7 @@ bool CConnectWizardSecurityPSK::OnInit() {
     const int backPage = wizard::SecurityBackPage(networks::CopyNetworkList(), WizardState.selectedNetwork);
     h.Show(IDC_WIZARD_BACK, !wizard::SecurityBackHidden(WizardState.fromList, backPage));
 
-    h.Button(IDC_CHECK_PSK_HIDE).SetCheck(WizardState.wpaHide);
-    wizard::MaskKeyField(h, IDC_EDIT_PSK, WizardState.wpaHide);
+    ShowHideState();
     h.Edit(IDC_EDIT_PSK).SetLimit(static_cast<int>(profiles::kPskLimit));
     h.SetText(IDC_EDIT_PSK, base::FieldText(WizardProfile.block.psk));
     wizard::EnableNext(h, wizard::PskLengthFits(KeyText().size()));
@@ -48,38 +49,13 @@ std::u16string CConnectWizardSecurityPSK::KeyText() {
     return host().GetText(IDC_EDIT_PSK);
 }
 
-void CConnectWizardSecurityPSK::OnCommand(ui::ControlId id, int code) {
+bool CConnectWizardSecurityPSK::OnPageCommand(ui::ControlId id, int code) {
     ui::Host& h = host();
     if (id == IDC_EDIT_PSK && code == ui::kEditChange) {
         wizard::EnableNext(h, wizard::PskLengthFits(KeyText().size()));
-        return;
+        return true;
     }
-    if (code != ui::kClicked) {
-        ui::Dialog::OnCommand(id, code);
-        return;
-    }
-    switch (id) {
-    case IDC_CHECK_PSK_HIDE:
-        WizardState.wpaHide = h.Button(IDC_CHECK_PSK_HIDE).IsChecked();
-        wizard::MaskKeyField(h, IDC_EDIT_PSK, WizardState.wpaHide);
-        h.SetFocus(IDC_EDIT_PSK);
-        return;
-    case IDC_WIZARD_NEXT:
-        Next();
-        return;
-    case IDC_WIZARD_BACK:
-        Back();
-        return;
-    default:
-        ui::Dialog::OnCommand(id, code);
-    }
-}
-
-// Enter acts as Next, and only while Next may be pressed.
-void CConnectWizardSecurityPSK::OnOK() {
-    if (host().IsEnabled(IDC_WIZARD_NEXT)) {
-        Next();
-    }
+    return false;
 }
 
 void CConnectWizardSecurityPSK::Back() {
@@ -109,12 +85,4 @@ void CConnectWizardSecurityPSK::Next() {
         WizardPage = wizard::kPageSilentSave;
     }
     h.EndDialog(ui::kIdOk);
-}
-
-void CConnectWizardSecurityPSK::OnTimer(int timerId) {
-    if (timerId == wizard::kTimerSelectKey) {
-        wizard::SelectKeyField(host(), IDC_EDIT_PSK);
-    } else if (timerId == wizard::kTimerKeyPageWatchdog) {
-        wizard::WatchdogTick(host(), timerId);
-    }
 }

@@ -4,19 +4,17 @@
 
 #include <string>
 
-#include "ui/Dialog.h"
+#include "wizard/WizardKeyPage.h"
 
-class CConnectWizardSecurityPSK : public ui::Dialog {
+class CConnectWizardSecurityPSK : public wizard::WizardKeyPage {
 public:
     CConnectWizardSecurityPSK();
 
     bool OnInit() override;
-    void OnCommand(ui::ControlId id, int code) override;
-    void OnTimer(int timerId) override;
-    void OnOK() override;
 
 private:
     std::u16string KeyText();
-    void Next();
-    void Back();
+    bool OnPageCommand(ui::ControlId id, int code) override;
+    void Next() override;
+    void Back() override;
 };
