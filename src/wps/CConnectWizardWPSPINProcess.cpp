@@ -329,17 +329,7 @@ void CConnectWizardWPSPINProcess::Close(bool done) {
         return;
     }
     m_closing = true;
-    kernel::IWirelessKernel* service = g_pnKernel;
-    if (service != nullptr) {
-        if (done) {
-            service->RemoveReceiver(this);
-            service->WpsStop();
-        } else {
-            service->Disconnect();
-            service->WpsStop();
-            service->RemoveReceiver(this);
-        }
-    }
+    wps::EndExchange(g_pnKernel, *this, done);
     m_receiverAdded = false;
     host().EndDialog(done ? ui::kIdOk : ui::kIdCancel);
 }

@@ -16,4 +16,18 @@ void AbortWorker::Join() {
     }
 }
 
+void EndExchange(kernel::IWirelessKernel* service, kernel::INotificationReceiver& page, bool succeeded) {
+    if (service == nullptr) {
+        return;
+    }
+    if (succeeded) {
+        service->RemoveReceiver(&page);
+        service->WpsStop();
+    } else {
+        service->Disconnect();
+        service->WpsStop();
+        service->RemoveReceiver(&page);
+    }
+}
+
 } // namespace wps

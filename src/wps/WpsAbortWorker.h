@@ -6,6 +6,7 @@
 #include <atomic>
 #include <thread>
 
+#include "kernel/INotificationReceiver.h"
 #include "kernel/IWirelessKernel.h"
 
 namespace wps {
@@ -26,5 +27,10 @@ private:
     std::thread m_thread;
     bool m_started = false;
 };
+
+// The service's side of a process page that closes: after a success the page stops listening and then
+// the exchange; otherwise the adapter lets go of the network first and the page listens until the
+// exchange has stopped (Disconnect, WpsStop, RemoveReceiver). Nothing when the service is missing.
+void EndExchange(kernel::IWirelessKernel* service, kernel::INotificationReceiver& page, bool succeeded);
 
 } // namespace wps
