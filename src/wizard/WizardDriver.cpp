@@ -108,6 +108,9 @@ void WizardDriver::PrepareProfile() {
     WizardProfile.block.transmitPower = kernel::kTransmitPowerFull;
     WizardProfile.block.band = kernel::KWL_FLAG_BAND_AUTO;
     WizardState.sort = ListSort{};
+    // The WPA-PSK page words itself by the hidden page's choice when there is one; a choice made in an
+    // earlier run must not word it for a network picked from the list in this one.
+    WizardState.hiddenChoice = kHiddenChoiceWep;
 }
 
 void WizardDriver::HandleSetUp() {

@@ -114,6 +114,13 @@ TEST_F(WizardDriverTest, AFindNetworkRunWalksFromTheScanToTheSummaryAndAsksForTh
     EXPECT_EQ(WizardState.sort.order, 1);
 }
 
+TEST_F(WizardDriverTest, AHiddenNetworksSecurityChoiceDoesNotOutliveItsRun) {
+    WizardState.hiddenChoice = wizard::kHiddenChoiceWpa2Psk; // chosen on page 12 in an earlier run
+    answers = {{3, -1}, {4, -1, ui::kIdCancel, true}};
+    Run();
+    EXPECT_EQ(WizardState.hiddenChoice, wizard::kHiddenChoiceWep);
+}
+
 // The Networks page starts a survey only while the flag says that none runs: a flag cleared before the
 // window takes the call would leave the "Please Wait" window waiting for a survey nobody started.
 TEST_F(WizardDriverTest, TheScanStepLeavesTheSurveyFlagToTheNetworksPage) {
