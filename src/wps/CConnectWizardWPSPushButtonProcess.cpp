@@ -61,6 +61,8 @@ bool CConnectWizardWPSPushButtonProcess::OnInit() {
 
     host().Progress(IDC_WPSPB_PROGRESS).SetRange(0, kTotalSeconds);
     host().Static(IDC_WPSPB_BLINK).SetBitmap(IDB_WPS_BLINK_OFF);
+    // A button, unlike a picture control, takes no bitmap from its template.
+    host().Button(IDC_WPSPB_BUTTON).SetBitmap(IDB_WPS_PUSHBUTTON);
     host().SetTimer(kTimerBlink, kBlinkPeriod);
     m_poster = host().MakePoster();
     if (g_pnKernel != nullptr) {

@@ -1,0 +1,194 @@
+// WPS by PIN under Wine, entered from the wizard's network list: an AP PIN with a wrong check digit that
+// never reaches the service, the adapter's PIN that HomeNet accepts, and the PIN of an unconfigured access
+// point, which takes the name and passphrase this program sends; then the adapter pulled out while the
+// push-button page and the adapter-PIN page are open.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "wine/wps_e2e/WpsUnderWine.h"
+
+using namespace wps_e2e;
+using settings_e2e::ProfileStored;
+using settings_e2e::StoredText;
+
+namespace {
+
+class WpsPin : public WpsUnderWine {
+protected:
+    // The list's network (after the Express WPS offer is declined) through the check page and the method page
+    // to the PIN choice page.
+    HWND PinChoiceFor(const std::wstring& network) {
+        HWND list = ListViaExpress();
+        if (list == nullptr) {
+            return nullptr;
+        }
+        EXPECT_TRUE(PickRow(list, network));
+        HWND check = ClickTo(list, IDC_WIZARD_NEXT, kCheckPage);
+        if (check == nullptr) {
+            return nullptr;
+        }
+        HWND method = ClickTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
+        if (method == nullptr) {
+            return nullptr;
+        }
+        EXPECT_TRUE(ClickChoice(method, IDC_WPSSELECT_PIN));
+        return ClickTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
+    }
+
+    // Text put on the clipboard and pasted into an edit, as a user pastes it.
+    static void Paste(HWND edit, const std::wstring& text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        SendMessageW(edit, WM_PASTE, 0, 0);
+    }
+};
+
+TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
+    ASSERT_NO_FATAL_FAILURE(StartInWpsWorld({}));
+
+    size_t mark = Log().size();
+    HWND choice = PinChoiceFor(L"HomeNet");
+    ASSERT_NE(choice, nullptr);
+    EXPECT_TRUE(CheckedIn(choice, IDC_WPSPIN_APPIN));
+    EXPECT_FALSE(EnabledIn(choice, IDC_WPSPIN_NEXT));
+    HWND edit = GetDlgItem(choice, IDC_WPSPIN_EDIT);
+    Paste(edit, L"8765432x");
+    EXPECT_FALSE(EnabledIn(choice, IDC_WPSPIN_NEXT)) << "pasted non-digits: " << Narrowed(WindowText(edit));
+    TypeInto(choice, IDC_WPSPIN_EDIT, L"8765432");
+    EXPECT_FALSE(EnabledIn(choice, IDC_WPSPIN_NEXT)) << "seven digits";
+
+    // The right check digit of 8765432 is 5.
+    TypeInto(choice, IDC_WPSPIN_EDIT, L"87654320");
+    EXPECT_TRUE(EnabledIn(choice, IDC_WPSPIN_NEXT));
+    Picture(L"pin-choice-ap", choice);
+    HWND error = ClickTo(choice, IDC_WPSPIN_NEXT, kErrorPage);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(TextIn(error, IDC_WPSERROR_HEADLINE), L"The access point's PIN is not correct.");
+    EXPECT_EQ(TextIn(error, IDC_WPSERROR_DETAIL), L"");
+    Picture(L"error-wrong-pin", error);
+    EXPECT_TRUE(Answer(error, IDCANCEL));
+    EXPECT_TRUE(IsWindowVisible(choice)) << "the PIN choice page stays";
+    DWORD from = 0;
+    DWORD to = 0;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+            return from == 0 && to == 8;
+        },
+        3000))
+        << "selected " << from << ".." << to;
+    std::vector<std::string> calls = CallsSince(mark);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "WpsStart"), 0)
+        << "a PIN with a wrong check digit reached the service";
+
+    // The adapter's PIN, entered at HomeNet.
+    EXPECT_TRUE(ClickChoice(choice, IDC_WPSPIN_ADAPTERPIN));
+    EXPECT_TRUE(WaitFor([&] { return TextIn(choice, IDC_WPSPIN_ADAPTER_PIN) == L"12345670"; }, 3000));
+    EXPECT_TRUE(EnabledIn(choice, IDC_WPSPIN_NEXT));
+    Picture(L"pin-choice-adapter", choice);
+    InfoDialog(choice, IDC_WPSPIN_HELP, kHelpForAp, IDC_WPSHELPAP_OK, L"help-for-ap");
+    HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(TextIn(process, IDC_WPSPINPROC_PIN), L"12345670");
+    std::string start = LineStarting("WpsStart ", mark);
+    EXPECT_EQ(start.rfind(std::string("WpsStart method=2 marker=0x0080 pin=\"") + kAdapterPin +
+                              "\" ssid=\"HomeNet\" bssid=" + kHomeBssid + " ",
+                          0),
+              0u)
+        << start;
+    if (WaitFor([&] { return !IsWindow(process) || EnabledIn(process, IDCANCEL); }, 10000) &&
+        IsWindow(process)) {
+        Picture(L"adapter-pin-process", process);
+    }
+    HWND summary = AwaitWindow(kSummaryPage, 30000);
+    ASSERT_NE(summary, nullptr) << DescribeWindows();
+    FinishSummary(summary, L"HomeNet", L"HomeNet-WPS");
+    EXPECT_TRUE(ProfileStored(L"HomeNet-WPS"));
+    ExpectPreparedStarts(mark);
+
+    // The unconfigured access point's PIN: this program is the registrar and names the network.
+    mark = Log().size();
+    choice = PinChoiceFor(L"Unboxed");
+    ASSERT_NE(choice, nullptr);
+    TypeInto(choice, IDC_WPSPIN_EDIT, L"11223344");
+    process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    ASSERT_NE(process, nullptr);
+    start = LineStarting("WpsStart ", mark);
+    EXPECT_EQ(start.rfind("WpsStart method=16 marker=0x0080 pin=\"11223344\" ssid=\"Unboxed\" ", 0), 0u)
+        << start;
+    std::string ssid = QuotedField(start, "newSsid");
+    std::string passphrase = QuotedField(start, "newPassphrase");
+    EXPECT_EQ(ssid.size(), 13u) << ssid;
+    EXPECT_EQ(ssid.rfind("ORVL_", 0), 0u) << ssid;
+    EXPECT_EQ(ssid.find('\\'), std::string::npos) << ssid;
+    EXPECT_GE(passphrase.size(), 8u);
+    EXPECT_LE(passphrase.size(), 63u);
+    EXPECT_NE(start.find("newSecurity=0x00100004 newFlags=0x00010000"), std::string::npos) << start;
+    if (WaitFor([&] { return !IsWindow(process) || EnabledIn(process, IDCANCEL); }, 10000) &&
+        IsWindow(process)) {
+        Picture(L"ap-pin-process", process);
+    }
+    summary = AwaitWindow(kSummaryPage, 30000);
+    ASSERT_NE(summary, nullptr) << DescribeWindows();
+    std::wstring wideSsid(ssid.begin(), ssid.end());
+    std::string block = FinishSummary(summary, wideSsid, wideSsid + L"-WPS");
+    EXPECT_EQ(QuotedField(block, "psk"), passphrase) << block;
+    EXPECT_TRUE(LogHas("note associated with \"" + ssid.substr(0, 5), 15000, mark)) << Log().substr(mark);
+    EXPECT_TRUE(ProfileStored(wideSsid + L"-WPS"));
+    EXPECT_EQ(StoredText(wideSsid + L"-WPS", L"NetworkName").value_or(L"<absent>"), wideSsid);
+}
+
+TEST_F(WpsPin, AdapterPulledOutOnThePushButtonAndAdapterPinPages) {
+    ASSERT_NO_FATAL_FAILURE(StartInWpsWorld({.pressMeButton = true, .homeAcceptsAdapterPin = false}));
+
+    // The push-button page before its exchange: it lets go and the run ends.
+    HWND express = FindNetworkTo(kExpressPage);
+    ASSERT_NE(express, nullptr);
+    HWND page = ClickTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
+    ASSERT_NE(page, nullptr);
+    size_t mark = Log().size();
+    ASSERT_NO_FATAL_FAILURE(Sky(L"unplug"));
+    EXPECT_TRUE(WaitFor([&] { return NoWpsOrWizardWindow(); }, 8000)) << DescribeWindows();
+    std::vector<std::string> calls = CallsSince(mark);
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "WpsStop"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "RemoveReceiver"), calls.end());
+
+    // Back again, the wizard starts as before (nothing of the closed page is left behind).
+    mark = Log().size();
+    ASSERT_NO_FATAL_FAILURE(Sky(L"plug"));
+    ASSERT_TRUE(LogHas("event OnWKSiteSurveyed", 15000, mark)) << Log().substr(mark);
+    HWND list = ListViaExpress();
+    ASSERT_NE(list, nullptr) << "no new wizard run after the adapter came back";
+    ASSERT_TRUE(PickRow(list, L"HomeNet"));
+    HWND check = ClickTo(list, IDC_WIZARD_NEXT, kCheckPage);
+    ASSERT_NE(check, nullptr);
+    HWND method = ClickTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
+    ASSERT_NE(method, nullptr);
+    EXPECT_TRUE(ClickChoice(method, IDC_WPSSELECT_PIN));
+    HWND choice = ClickTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
+    ASSERT_NE(choice, nullptr);
+    EXPECT_TRUE(ClickChoice(choice, IDC_WPSPIN_ADAPTERPIN));
+
+    // The adapter-PIN page, refused by HomeNet and counting down: the page ends the exchange itself.
+    HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    ASSERT_NE(process, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return EnabledIn(process, IDCANCEL); }, 10000)) << "no first status";
+    mark = Log().size();
+    ASSERT_TRUE(LogHas("event OnWKWPSStatus 0x8001", 10000, 0)) << "HomeNet did not refuse the adapter's PIN";
+    ASSERT_NO_FATAL_FAILURE(Sky(L"unplug"));
+    EXPECT_TRUE(WaitFor([&] { return NoWpsOrWizardWindow(); }, 10000)) << DescribeWindows();
+    ExpectAbortOrder(mark);
+}
+
+} // namespace
