@@ -96,6 +96,15 @@ TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
     EXPECT_TRUE(ClickChoice(choice, IDC_WPSPIN_ADAPTERPIN));
     EXPECT_TRUE(WaitFor([&] { return TextIn(choice, IDC_WPSPIN_ADAPTER_PIN) == L"12345670"; }, 3000));
     EXPECT_TRUE(EnabledIn(choice, IDC_WPSPIN_NEXT));
+    // The page moves the adapter's radio right under the other one, by pixels: they must not overlap.
+    RECT apRadio{};
+    RECT adapterRadio{};
+    RECT both{};
+    GetWindowRect(GetDlgItem(choice, IDC_WPSPIN_APPIN), &apRadio);
+    GetWindowRect(GetDlgItem(choice, IDC_WPSPIN_ADAPTERPIN), &adapterRadio);
+    EXPECT_FALSE(IntersectRect(&both, &apRadio, &adapterRadio))
+        << "the radios overlap: " << apRadio.top << ".." << apRadio.bottom << " and " << adapterRadio.top
+        << ".." << adapterRadio.bottom;
     Picture(L"pin-choice-adapter", choice);
     InfoDialog(choice, IDC_WPSPIN_HELP, kHelpForAp, IDC_WPSHELPAP_OK, L"help-for-ap");
     HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
