@@ -1,7 +1,8 @@
 // WPS by PIN under Wine, entered from the wizard's network list: an AP PIN with a wrong check digit that
 // never reaches the service, the adapter's PIN that HomeNet accepts, and the PIN of an unconfigured access
 // point, which takes the name and passphrase this program sends; then the adapter pulled out while the
-// push-button page and the adapter-PIN page are open.
+// push-button page and the adapter-PIN page are open, and a push-button exchange the service, its radio
+// off, never answers.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -158,7 +159,7 @@ TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
     EXPECT_EQ(StoredText(wideSsid + L"-WPS", L"NetworkName").value_or(L"<absent>"), wideSsid);
 }
 
-TEST_F(WpsPin, AdapterPulledOutOnThePushButtonAndAdapterPinPages) {
+TEST_F(WpsPin, AdapterPulledOutOnThePushButtonAndAdapterPinPagesAndRadioOff) {
     ASSERT_NO_FATAL_FAILURE(StartInWpsWorld({.pressMeButton = true, .homeAcceptsAdapterPin = false}));
 
     // The push-button page before its exchange: it lets go and the run ends.
@@ -198,6 +199,31 @@ TEST_F(WpsPin, AdapterPulledOutOnThePushButtonAndAdapterPinPages) {
     ASSERT_NO_FATAL_FAILURE(Sky(L"unplug"));
     EXPECT_TRUE(WaitFor([&] { return NoWpsOrWizardWindow(); }, 10000)) << DescribeWindows();
     ExpectAbortOrder(mark);
+
+    // With the radio off the service takes no request and reports nothing: Cancel comes back after a
+    // while without any status, and the page closes although no end of the exchange is ever reported.
+    mark = Log().size();
+    ASSERT_NO_FATAL_FAILURE(Sky(L"plug"));
+    ASSERT_TRUE(LogHas("event OnWKSiteSurveyed", 15000, mark)) << Log().substr(mark);
+    express = FindNetworkTo(kExpressPage);
+    ASSERT_NE(express, nullptr);
+    page = ClickTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
+    ASSERT_NE(page, nullptr);
+    ASSERT_NO_FATAL_FAILURE(Sky(L"radio off"));
+    mark = Log().size();
+    EXPECT_TRUE(
+        ClickControl(GetDlgItem(page, IDC_WPSPB_BUTTON), [&] { return ShownIn(page, IDC_WPSPB_COUNTDOWN); }));
+    EXPECT_FALSE(EnabledIn(page, IDC_WPSPB_CANCEL));
+    ASSERT_TRUE(WaitFor([&] { return EnabledIn(page, IDC_WPSPB_CANCEL); }, 20000))
+        << "Cancel stays disabled without any status";
+    EXPECT_TRUE(
+        ClickControl(GetDlgItem(page, IDC_WPSPB_CANCEL), [&] { return !EnabledIn(page, IDC_WPSPB_CANCEL); }));
+    HWND error = AwaitWindow(kErrorPage, 20000);
+    ASSERT_NE(error, nullptr) << "the cancelled page did not close; showing:" << DescribeWindows();
+    EXPECT_EQ(TextIn(error, IDC_WPSERROR_HEADLINE), L"The WPS procedure was cancelled.");
+    ExpectAbortOrder(mark);
+    EXPECT_TRUE(Answer(error, IDCANCEL));
+    ASSERT_NO_FATAL_FAILURE(Sky(L"radio on"));
 }
 
 } // namespace
