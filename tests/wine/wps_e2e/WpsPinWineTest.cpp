@@ -21,26 +21,6 @@ namespace {
 
 class WpsPin : public WpsUnderWine {
 protected:
-    // The list's network (after the Express WPS offer is declined) through the check page and the method page
-    // to the PIN choice page.
-    HWND PinChoiceFor(const std::wstring& network) {
-        HWND list = ListViaExpress();
-        if (list == nullptr) {
-            return nullptr;
-        }
-        EXPECT_TRUE(PickRow(list, network));
-        HWND check = ClickTo(list, IDC_WIZARD_NEXT, kCheckPage);
-        if (check == nullptr) {
-            return nullptr;
-        }
-        HWND method = ClickTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
-        if (method == nullptr) {
-            return nullptr;
-        }
-        EXPECT_TRUE(ClickChoice(method, IDC_WPSSELECT_PIN));
-        return ClickTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
-    }
-
     // Text put on the clipboard and pasted into an edit, as a user pastes it.
     static void Paste(HWND edit, const std::wstring& text) {
         ASSERT_TRUE(OpenClipboard(nullptr));

@@ -147,6 +147,26 @@ protected:
         return list;
     }
 
+    // The list's network (after the Express WPS offer is declined) through the check page and the method page
+    // to the PIN choice page.
+    HWND PinChoiceFor(const std::wstring& network) {
+        HWND list = ListViaExpress();
+        if (list == nullptr) {
+            return nullptr;
+        }
+        EXPECT_TRUE(PickRow(list, network));
+        HWND check = ClickTo(list, IDC_WIZARD_NEXT, kCheckPage);
+        if (check == nullptr) {
+            return nullptr;
+        }
+        HWND method = ClickTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
+        if (method == nullptr) {
+            return nullptr;
+        }
+        EXPECT_TRUE(ClickChoice(method, IDC_WPSSELECT_PIN));
+        return ClickTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
+    }
+
     // A click on a control of `window` that leaves it for the window holding `marker`.
     HWND ClickTo(HWND window, int control, int marker, int milliseconds = 15000) {
         HWND next = nullptr;
