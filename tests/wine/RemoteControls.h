@@ -229,4 +229,65 @@ inline bool ClickUntil(const RECT& rect, const std::function<bool()>& reacted, i
     return reacted();
 }
 
+// Returns once the thread that owns `window` has handled what was queued for it when this was called: a
+// message sent to a thread is answered between two of its messages, so the second one waits for a click
+// that was queued behind the first.
+inline void LetThreadCatchUp(HWND window) {
+    for (int round = 0; round < 2; ++round) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+        Sleep(50);
+    }
+}
+
+// True while a click at `point` would reach `control`: it is there, shown, enabled and on top there.
+inline bool StillClickable(HWND control, POINT point) {
+    if (!IsWindow(control) || !IsWindowVisible(control) || !IsWindowEnabled(control)) {
+        return false;
+    }
+    HWND hit = WindowFromPoint(point);
+    return hit == control || IsChild(control, hit);
+}
+
+// ClickUntil for a control, with the care a repeated click needs: the program may be slow to show its
+// reaction (a save writes the registry, a wizard page waits for its thread), and a second click would
+// then land on whatever took the control's place, such as the next page's button at the same spot. So
+// before clicking again the program is given time to handle the first click, and a control that has
+// gone, been disabled or covered is not clicked again; its reaction is waited for instead.
+inline bool ClickControlUntil(HWND control, const std::function<bool()>& reacted, int attempts = 3,
+                              int milliseconds = 2000) {
+    const auto awaitReaction = [&] {
+        for (int waited = 0; waited < milliseconds; waited += 50) {
+            if (reacted()) {
+                return true;
+            }
+            Sleep(50);
+        }
+        return reacted();
+    };
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        RECT place{};
+        if (!GetWindowRect(control, &place)) {
+            return awaitReaction();
+        }
+        if (attempt > 0) {
+            LetThreadCatchUp(control);
+            if (reacted()) {
+                return true;
+            }
+            POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+            if (!StillClickable(control, centre)) {
+                return awaitReaction();
+            }
+        }
+        if (!ClickAt(place)) {
+            return false;
+        }
+        if (awaitReaction()) {
+            return true;
+        }
+    }
+    return reacted();
+}
+
 } // namespace wineprogram

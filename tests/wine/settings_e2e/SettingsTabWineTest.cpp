@@ -73,7 +73,9 @@ protected:
     void SaveQuietly(const std::wstring& profile) {
         ASSERT_TRUE(ClickSave());
         HWND box = FindMessageBox();
-        ASSERT_EQ(box, nullptr) << "a message: " << Narrow(FirstStaticText(box));
+        ASSERT_EQ(box, nullptr) << "a message: " << Narrow(FirstStaticText(box)) << "\nthe name shown: "
+                                << Narrow(PageText(IDC_COMBO_PROFILE_NAME)) << "\nthe connections:"
+                                << LinesStartingWith("ConnectWithBlock", 0);
         ASSERT_TRUE(ProfileStored(profile)) << Narrow(profile) << " is not stored";
         EXPECT_EQ(PageText(IDC_COMBO_PROFILE_NAME), profile);
     }
@@ -317,8 +319,9 @@ TEST_F(SettingsTab, PriorityMovesAProfileUpAndTheProgramConnectsToTheNewFirstOne
 
     ASSERT_TRUE(
         ClickUntil(ListBoxItemRect(list, 1), [&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 1; }));
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(up) != FALSE; }, 5000)) << "Up stays disabled";
-    EXPECT_TRUE(IsWindowEnabled(down));
+    // The dialog enables one button after the other; this process may look in between.
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(up) != FALSE && IsWindowEnabled(down) != FALSE; }, 5000))
+        << "Up " << IsWindowEnabled(up) << ", Down " << IsWindowEnabled(down) << " for the middle profile";
     ASSERT_TRUE(ClickControl(up, [&] { return ListBoxItems(list).front() == L"Beta"; }));
     EXPECT_EQ(ListBoxItems(list), (std::vector<std::wstring>{L"Beta", L"Alpha", L"Gamma"}));
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0) << "the moved profile stays chosen";

@@ -333,17 +333,19 @@ protected:
     }
     void Choose(int id, const std::wstring& text) { ChooseEntry(PageControl(id), text); }
 
-    // A real click on a control, repeated (a few times at most) until `reacted` holds.
+    // A real click on a control, repeated (a few times at most, while the control is still there to be
+    // clicked) until `reacted` holds.
     static ::testing::AssertionResult ClickControl(HWND control, const std::function<bool()>& reacted) {
         if (control == nullptr) {
             return ::testing::AssertionFailure() << "no such control";
         }
         RECT place{};
         GetWindowRect(control, &place);
-        if (!ClickUntil(place, reacted)) {
-            return ::testing::AssertionFailure()
-                   << "no reaction to a click on control " << GetDlgCtrlID(control) << " at " << place.left
-                   << "," << place.top;
+        const int id = GetDlgCtrlID(control);
+        if (!ClickControlUntil(control, reacted)) {
+            return ::testing::AssertionFailure() << "no reaction to a click on control " << id << " at "
+                                                 << place.left << "," << place.top
+                                                 << (IsWindow(control) ? "" : " (its window has gone)");
         }
         return ::testing::AssertionSuccess();
     }
@@ -439,10 +441,22 @@ protected:
                             [&] { return Log().find("\nDisconnect", lineStart) != std::string::npos; });
     }
 
+    // A printable text as the call log quotes it: in double quotes, a quote or backslash escaped.
+    static std::string LogQuoted(const std::string& text) {
+        std::string quoted = "\"";
+        for (char c : text) {
+            if (c == '"' || c == '\\') {
+                quoted += '\\';
+            }
+            quoted += c;
+        }
+        return quoted + "\"";
+    }
+
     // The first ConnectWithBlock line for this network (any network for an empty `ssid`) after `from`,
     // waited for; empty when none came.
     std::string ConnectLine(const std::string& ssid, size_t from, int milliseconds = 15000) {
-        std::string head = ssid.empty() ? "ConnectWithBlock " : "ConnectWithBlock ssid=\"" + ssid + "\"";
+        std::string head = ssid.empty() ? "ConnectWithBlock " : "ConnectWithBlock ssid=" + LogQuoted(ssid);
         std::string line;
         WaitFor(
             [&] {

@@ -134,7 +134,7 @@ TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
     std::wstring wideSsid(ssid.begin(), ssid.end());
     std::string block = FinishSummary(summary, wideSsid, wideSsid + L"-WPS");
     EXPECT_EQ(QuotedField(block, "psk"), passphrase) << block;
-    EXPECT_TRUE(LogHas("note associated with \"" + ssid.substr(0, 5), 15000, mark)) << Log().substr(mark);
+    EXPECT_TRUE(LogHas("note associated with " + LogQuoted(ssid), 15000, mark)) << Log().substr(mark);
     EXPECT_TRUE(ProfileStored(wideSsid + L"-WPS"));
     EXPECT_EQ(StoredText(wideSsid + L"-WPS", L"NetworkName").value_or(L"<absent>"), wideSsid);
 }
