@@ -240,13 +240,14 @@ inline void LetThreadCatchUp(HWND window) {
     }
 }
 
-// True while a click at `point` would reach `control`: it is there, shown, enabled and on top there.
-inline bool StillClickable(HWND control, POINT point) {
-    if (!IsWindow(control) || !IsWindowVisible(control) || !IsWindowEnabled(control)) {
-        return false;
-    }
-    HWND hit = WindowFromPoint(point);
-    return hit == control || IsChild(control, hit);
+// True while a click on `control` would still reach it where it was: it is there, shown and enabled, in
+// the same place, and its window takes input (no modal window has disabled it). WindowFromPoint is no
+// help here: asked from another process it cannot learn that a group box lets clicks through.
+inline bool StillClickable(HWND control, const RECT& place) {
+    RECT now{};
+    HWND root = GetAncestor(control, GA_ROOT);
+    return IsWindow(control) && IsWindowVisible(control) && IsWindowEnabled(control) &&
+           IsWindowEnabled(root) && GetWindowRect(control, &now) && EqualRect(&now, &place);
 }
 
 // ClickUntil for a control, with the care a repeated click needs: the program may be slow to show its
@@ -265,18 +266,17 @@ inline bool ClickControlUntil(HWND control, const std::function<bool()>& reacted
         }
         return reacted();
     };
+    RECT place{};
+    if (!GetWindowRect(control, &place)) {
+        return false;
+    }
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        RECT place{};
-        if (!GetWindowRect(control, &place)) {
-            return awaitReaction();
-        }
         if (attempt > 0) {
             LetThreadCatchUp(control);
             if (reacted()) {
                 return true;
             }
-            POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-            if (!StillClickable(control, centre)) {
+            if (!StillClickable(control, place)) {
                 return awaitReaction();
             }
         }

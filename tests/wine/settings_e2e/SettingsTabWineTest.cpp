@@ -73,9 +73,9 @@ protected:
     void SaveQuietly(const std::wstring& profile) {
         ASSERT_TRUE(ClickSave());
         HWND box = FindMessageBox();
-        ASSERT_EQ(box, nullptr) << "a message: " << Narrow(FirstStaticText(box)) << "\nthe name shown: "
-                                << Narrow(PageText(IDC_COMBO_PROFILE_NAME)) << "\nthe connections:"
-                                << LinesStartingWith("ConnectWithBlock", 0);
+        ASSERT_EQ(box, nullptr) << "a message: " << Narrow(FirstStaticText(box))
+                                << "\nthe name shown: " << Narrow(PageText(IDC_COMBO_PROFILE_NAME))
+                                << "\nthe connections:" << LinesStartingWith("ConnectWithBlock", 0);
         ASSERT_TRUE(ProfileStored(profile)) << Narrow(profile) << " is not stored";
         EXPECT_EQ(PageText(IDC_COMBO_PROFILE_NAME), profile);
     }

@@ -343,9 +343,9 @@ protected:
         GetWindowRect(control, &place);
         const int id = GetDlgCtrlID(control);
         if (!ClickControlUntil(control, reacted)) {
-            return ::testing::AssertionFailure() << "no reaction to a click on control " << id << " at "
-                                                 << place.left << "," << place.top
-                                                 << (IsWindow(control) ? "" : " (its window has gone)");
+            return ::testing::AssertionFailure()
+                   << "no reaction to a click on control " << id << " at " << place.left << "," << place.top
+                   << (IsWindow(control) ? "" : " (its window has gone)");
         }
         return ::testing::AssertionSuccess();
     }
@@ -360,7 +360,8 @@ protected:
         WaitFor(
             [&] {
                 for (HWND window : ProcessWindows(ProgramProcess())) {
-                    if (window != m_main && GetDlgItem(window, controlId) != nullptr) {
+                    if (window != m_main && GetDlgItem(window, controlId) != nullptr &&
+                        IsWindowVisible(window)) {
                         found = window;
                         return true;
                     }

@@ -85,7 +85,7 @@ TEST_F(WizardStarts, NetworksPageConnectAndAnAdapterPulledOutWhilePagesAreOpen) 
     ASSERT_NE(option, nullptr);
     EXPECT_FALSE(ShownIn(option, IDC_WIZARD_BACK));
     EXPECT_TRUE(ShownIn(option, IDC_WIZARD_NEXT));
-    EXPECT_EQ(WindowWith(kPleaseWait), nullptr);
+    EXPECT_EQ(ExistingWindowWith(kPleaseWait), nullptr);
     EXPECT_FALSE(IsWindowVisible(m_main)) << "the main window stays up during the run";
     ASSERT_TRUE(Press(option, IDCANCEL));
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(m_main) != FALSE; }, 5000))
@@ -99,7 +99,7 @@ TEST_F(WizardStarts, NetworksPageConnectAndAnAdapterPulledOutWhilePagesAreOpen) 
     EXPECT_TRUE(ShownIn(hidden, IDC_WIZARD_BACK));
     HWND list = PressTo(hidden, IDC_WIZARD_BACK, kListPage);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(WindowWith(kPleaseWait), nullptr) << "Back started a survey";
+    EXPECT_EQ(ExistingWindowWith(kPleaseWait), nullptr) << "Back started a survey";
     HWND rows = GetDlgItem(list, kListPage);
     EXPECT_GT(ListRowCount(rows), 0);
     EXPECT_FALSE(Has(Log().substr(mark), "ConnectWithBlock")) << Log().substr(mark);

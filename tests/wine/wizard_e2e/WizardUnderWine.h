@@ -115,8 +115,8 @@ protected:
             << "the tray message did not show the main window";
     }
 
-    // A visible window of the program holding this control, now.
-    HWND WindowWith(int marker) {
+    // A window of the program holding this control, shown or not, now.
+    HWND ExistingWindowWith(int marker) {
         for (HWND window : settings_e2e::ProcessWindows(ProgramProcess())) {
             if (window != m_main && GetDlgItem(window, marker) != nullptr) {
                 return window;
@@ -124,15 +124,21 @@ protected:
         }
         return nullptr;
     }
+    // A shown window of the program holding this control, now. A page has its controls before it has
+    // filled them: it shows only once it has, and only then may the test type or click on it.
+    HWND WindowWith(int marker) {
+        HWND window = ExistingWindowWith(marker);
+        return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+    }
     HWND AwaitWindow(int marker, int milliseconds = 15000) {
         HWND found = nullptr;
         WaitFor([&] { return (found = WindowWith(marker)) != nullptr; }, milliseconds);
         return found;
     }
-    // Any of the wizard's windows that is showing.
+    // Any of the wizard's windows, shown or still to be.
     HWND AnyWizardWindow() {
         for (int marker : kEveryWizardWindow) {
-            if (HWND window = WindowWith(marker)) {
+            if (HWND window = ExistingWindowWith(marker)) {
                 return window;
             }
         }
@@ -292,7 +298,8 @@ protected:
     std::string AppliedBlock(const std::string& ssid, size_t mark) {
         std::string line = ConnectLine(ssid, mark, 20000);
         EXPECT_FALSE(line.empty()) << "no ConnectWithBlock for " << ssid << ":\n" << Log().substr(mark);
-        EXPECT_TRUE(WaitFor([&] { return WindowWith(IDC_STATIC_VALIDATE_SETTING_TEXT) == nullptr; }, 10000))
+        EXPECT_TRUE(
+            WaitFor([&] { return ExistingWindowWith(IDC_STATIC_VALIDATE_SETTING_TEXT) == nullptr; }, 10000))
             << "the validating window stays";
         return line;
     }

@@ -135,8 +135,8 @@ TEST_F(WpsPinTimeout, RefusedAdapterPinTimesOutAndWrongApPinNamesBothAccessPoint
     std::vector<std::string> calls = CallsSince(mark);
     EXPECT_NE(std::find(calls.begin(), calls.end(), "WpsGetApList"), calls.end());
     EXPECT_TRUE(Answer(several, IDCANCEL));
-    EXPECT_TRUE(
-        WaitFor([&] { return NoWpsOrWizardWindow() && WindowWith(IDC_WPSTIMEOUT_BSSIDS) == nullptr; }, 10000))
+    EXPECT_TRUE(WaitFor(
+        [&] { return NoWpsOrWizardWindow() && ExistingWindowWith(IDC_WPSTIMEOUT_BSSIDS) == nullptr; }, 10000))
         << DescribeWindows();
     ExpectOneRequestNothingStored(mark, profilesBefore);
     EXPECT_FALSE(ProfileStored(L"Crowded-WPS"));

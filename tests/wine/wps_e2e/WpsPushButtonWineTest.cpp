@@ -96,7 +96,7 @@ TEST_F(WpsPushButton, OnScreenAndHardwareButtonsJoinAndTheCancelNoticeIsSwitched
     EXPECT_TRUE(Answer(notice, IDC_HWPBC_CANCEL_OK));
     EXPECT_EQ(ReadAppValue(L"ShowHWPBCCancelMsgBox"), L"0");
     ASSERT_NO_FATAL_FAILURE(Sky(L"hwcancel"));
-    EXPECT_FALSE(WaitFor([&] { return WindowWith(kCancelNotice) != nullptr; }, 2000))
+    EXPECT_FALSE(WaitFor([&] { return ExistingWindowWith(kCancelNotice) != nullptr; }, 2000))
         << "the notice came again after it was switched off";
 }
 

@@ -284,7 +284,7 @@ protected:
     bool NoWpsOrWizardWindow() {
         for (int marker : {kCheckPage, kExpressPage, kMethodPage, kPushButtonPage, kPinChoicePage,
                            kPinProcessPage, kErrorPage, kRetryPage}) {
-            if (WindowWith(marker) != nullptr) {
+            if (ExistingWindowWith(marker) != nullptr) {
                 return false;
             }
         }
