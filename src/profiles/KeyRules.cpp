@@ -1,5 +1,7 @@
 #include "profiles/KeyRules.h"
 
+#include <algorithm>
+
 #include "base/Text.h"
 #include "kernel/ConnectionBlock.h"
 #include "profiles/KeyMaterial.h"
@@ -45,7 +47,9 @@ WepKeyCheck CheckWepKey(std::u16string_view typed, bool use128) {
     const size_t asciiLength = use128 ? 13 : 5;
     const size_t hexLength = use128 ? kWep128KeyLimit : kWep64KeyLimit;
     WepKeyCheck check;
-    if (typed.size() == asciiLength) {
+    // A typed character becomes one byte of the key; one beyond 0xFF has no byte and would be cut.
+    const bool charactersFit = std::all_of(typed.begin(), typed.end(), [](char16_t c) { return c <= 0xFF; });
+    if (typed.size() == asciiLength && charactersFit) {
         check.keyText = AsciiKeyToHex(typed);
     } else if (typed.size() == hexLength && IsHexText(typed)) {
         check.keyText = std::u16string(typed);

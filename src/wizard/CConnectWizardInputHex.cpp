@@ -120,7 +120,7 @@ void CConnectWizardInputHex::Next() {
     const bool use128 = Use128();
     const bool asAscii = typed.size() == (use128 ? wizard::kWep128AsciiLength : wizard::kWep64AsciiLength);
     const profiles::WepKeyCheck check = profiles::CheckWepKey(typed, use128);
-    if (check.result != profiles::kKeyAccepted || (asAscii && !wizard::AsciiKeyCharactersFit(typed))) {
+    if (check.result != profiles::kKeyAccepted) {
         ShowKeyRefused(h, use128);
         h.SetFocus(IDC_EDIT_HEX);
         return;

@@ -32,15 +32,6 @@ bool WepKeyTextIs128(size_t length) {
     return length == kWep128HexLength || length == kWep128AsciiLength;
 }
 
-bool AsciiKeyCharactersFit(std::u16string_view text) {
-    for (char16_t c : text) {
-        if (c > 0xFF) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool PskPageShowsWpa2(int hiddenChoice, uint32_t securityFlags) {
     if (hiddenChoice == kHiddenChoiceWpa2Psk) {
         return true;

@@ -38,10 +38,6 @@ bool WepKeyLengthFits(size_t length, bool use128);
 // The size a stored key text opens with: 128 bits for 13 or 26 characters, else 64 bits.
 bool WepKeyTextIs128(size_t length);
 
-// A key typed as characters is stored as the two hexadecimal digits of each character's code; a
-// character above 0xFF would lose its high byte there and give another key than the one typed.
-bool AsciiKeyCharactersFit(std::u16string_view text);
-
 // Page 11 speaks of WPA2-PSK when the hidden-network page chose it, of WPA-PSK when it chose that, and
 // otherwise after the chosen network's flags (WPA2-PSK first).
 bool PskPageShowsWpa2(int hiddenChoice, uint32_t securityFlags);

@@ -185,6 +185,10 @@ TEST(KeyRules, HandEnteredWepKeys) {
     EXPECT_EQ(lower.keyText, u"0123456abf"); // kept as typed
 
     EXPECT_EQ(CheckWepKey(u"0123456abg", false).result, kWep64KeyInvalid);
+    // Each character is one byte of the key: Latin-1 fits, a character beyond it would lose its high byte.
+    EXPECT_EQ(CheckWepKey(u"caf\u00E9s", false).keyText, u"636166E973");
+    EXPECT_EQ(CheckWepKey(u"\u041A\u043B\u044E\u0447!", false).result, kWep64KeyInvalid);
+    EXPECT_EQ(CheckWepKey(u"ABCDEFGHIJKL\u4E2D", true).result, kWep128KeyInvalid);
     EXPECT_EQ(CheckWepKey(u"0123456789ABCDEF012345678G", true).result, kWep128KeyInvalid);
     EXPECT_EQ(CheckWepKey(u"0123456789ABCDEF0123456789", true).result, kKeyAccepted);
     EXPECT_EQ(CheckWepKey(u"", false).result, kWep64KeyInvalid);
