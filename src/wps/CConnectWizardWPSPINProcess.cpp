@@ -1,7 +1,6 @@
 #include "wps/CConnectWizardWPSPINProcess.h"
 
 #include <algorithm>
-#include <array>
 
 #include "app/AppGlobals.h"
 #include "app/Language.h"
@@ -27,7 +26,6 @@ constexpr std::u16string_view kAdapterPinSection = u"IDD_DLG_CONNECTWIZARD_WPS_P
 constexpr int kGerman = 1;
 constexpr int kErrorTimeoutPin = 1;
 constexpr int kErrorCancelled = 2;
-constexpr uint32_t kApNameUnits = 64;
 
 std::u16string_view SectionOf(int mode) {
     return mode == CConnectWizardWPSPINProcess::kModeApPin ? kApPinSection : kAdapterPinSection;
@@ -46,11 +44,7 @@ CConnectWizardWPSPINProcess::CConnectWizardWPSPINProcess(int mode, platform::Ran
 
 bool CConnectWizardWPSPINProcess::OnInit() {
     WpsRunning = true;
-    m_poster = host().MakePoster();
-    if (g_pnKernel != nullptr) {
-        g_pnKernel->AddReceiver(this);
-        m_receiverAdded = true;
-    }
+    m_link.Listen(g_pnKernel, host().MakePoster());
     ApplyTexts();
     m_remaining = kTotalSeconds;
     ShowRemaining();
@@ -96,9 +90,9 @@ void CConnectWizardWPSPINProcess::ApplyTexts() {
         host().SetText(IDC_WPSPINPROC_NOTE1, note1);
         host().SetText(IDC_WPSPINPROC_NOTE2, note2);
     }
-    m_discovery = Text(key(u"060"), u"Discovery");
-    m_exchanging = Text(key(u"070"), u"Exchange Security Setting");
-    m_tryToConnect = Text(key(u"080"), u"Try to connect to");
+    m_progress = {.discovery = Text(key(u"060"), u"Discovery"),
+                  .exchanging = Text(key(u"070"), u"Exchange Security Setting"),
+                  .tryToConnect = Text(key(u"080"), u"Try to connect to")};
     if (apPin) {
         host().Show(IDC_WPSPINPROC_LEARN_MORE, false);
         host().Show(IDC_WPSPINPROC_ADAPTER_MARK, false);
@@ -106,7 +100,7 @@ void CConnectWizardWPSPINProcess::ApplyTexts() {
         host().SetText(IDC_WPSPINPROC_LEARN_MORE, Text(u"25310", u"Learn More"));
         host().Show(IDC_WPSPINPROC_APPIN_MARK, false);
     }
-    host().SetText(IDC_WPSPINPROC_STATUS, m_discovery);
+    host().SetText(IDC_WPSPINPROC_STATUS, m_progress.discovery);
 }
 
 bool CConnectWizardWPSPINProcess::SendRequest() {
@@ -133,15 +127,13 @@ bool CConnectWizardWPSPINProcess::SendRequest() {
     return true;
 }
 
-void CConnectWizardWPSPINProcess::OnWKWPSStatus(uint32_t code) {
-    m_poster.Post(kMsgStatus, code, 0);
-}
-
 bool CConnectWizardWPSPINProcess::OnMessage(uint32_t message, uintptr_t wParam, intptr_t, intptr_t&) {
     switch (message) {
-    case kMsgStatus:
+    case wps::ExchangeLink::kMsgStatus:
         HandleStatus(static_cast<uint32_t>(wParam));
         return true;
+    case wps::ExchangeLink::kMsgDeviceRemoved:
+        return true; // the adapter watch (timer 2) ends the exchange
     case wps::WM_WPS_DONE:
         Close(true);
         return true;
@@ -166,23 +158,10 @@ void CConnectWizardWPSPINProcess::HandleStatus(uint32_t code) {
         }
     }
     m_lastStatus = code;
-    switch (code) {
-    case kernel::KWL_WPS_SCANNING:
-        host().SetText(IDC_WPSPINPROC_STATUS, m_discovery);
-        break;
-    case kernel::KWL_WPS_START_PROTOCOL:
-        host().SetText(IDC_WPSPINPROC_STATUS, m_exchanging);
-        break;
-    case kernel::KWL_WPS_ASSOCIATING: {
-        std::array<char16_t, kApNameUnits> name{};
-        if (g_pnKernel != nullptr) {
-            g_pnKernel->WpsGetApName(name.data(), kApNameUnits);
-        }
-        name.back() = 0;
-        host().SetText(IDC_WPSPINPROC_STATUS,
-                       m_tryToConnect + u" " + std::u16string(base::FieldText(name.data(), name.size())));
-        break;
+    if (std::u16string progress = m_progress.For(code, m_link); !progress.empty()) {
+        host().SetText(IDC_WPSPINPROC_STATUS, progress);
     }
+    switch (code) {
     case kernel::KWL_WPS_SUCCESS:
         // The exchange is over: an abort now could only lose the network it delivered.
         m_succeeded = true;
@@ -321,7 +300,7 @@ void CConnectWizardWPSPINProcess::Abort() {
     m_stopping = true;
     host().KillTimer(kTimerSuccessWait);
     host().SetTimer(kTimerAbortWait, kAbortWait);
-    m_abort.Start(g_pnKernel);
+    m_link.StartAbort();
 }
 
 void CConnectWizardWPSPINProcess::Close(bool done) {
@@ -329,8 +308,7 @@ void CConnectWizardWPSPINProcess::Close(bool done) {
         return;
     }
     m_closing = true;
-    wps::EndExchange(g_pnKernel, *this, done);
-    m_receiverAdded = false;
+    m_link.End(done);
     host().EndDialog(done ? ui::kIdOk : ui::kIdCancel);
 }
 
@@ -339,10 +317,6 @@ void CConnectWizardWPSPINProcess::OnDestroy() {
          {kTimerCountdown, kTimerAdapterWatch, kTimerSuccessWait, kTimerNoStatus, kTimerAbortWait}) {
         host().KillTimer(timer);
     }
-    if (m_receiverAdded && g_pnKernel != nullptr) {
-        g_pnKernel->RemoveReceiver(this);
-        m_receiverAdded = false;
-    }
-    m_abort.Join();
+    m_link.Release();
     WpsRunning = false;
 }

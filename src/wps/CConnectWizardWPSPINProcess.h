@@ -1,6 +1,7 @@
 // Pages 105 (mode 0, the adapter's PIN entered at the AP) and 106 (mode 1, the AP's PIN entered here,
 // this program acting as registrar): the PIN exchange with its four-minute countdown. Service events
-// arrive on the library's thread and are only posted here; everything else runs on the page's thread.
+// arrive on the library's thread and are only posted here (wps::ExchangeLink); everything else runs on
+// the page's thread.
 //
 // The page can always be left: the adapter is watched from the start, Cancel comes on when the
 // service stays silent after the start, and an abort that is never confirmed still closes the page.
@@ -9,13 +10,11 @@
 #include <cstdint>
 #include <string>
 
-#include "kernel/INotificationReceiver.h"
 #include "platform/RandomSource.h"
-#include "ui/Poster.h"
-#include "wps/WpsAbortWorker.h"
 #include "wps/WpsDialog.h"
+#include "wps/WpsExchangeLink.h"
 
-class CConnectWizardWPSPINProcess final : public wps::WatchedDialog, public kernel::NotificationReceiverBase {
+class CConnectWizardWPSPINProcess final : public wps::WatchedDialog {
 public:
     static constexpr int kModeAdapterPin = 0;
     static constexpr int kModeApPin = 1;
@@ -36,8 +35,6 @@ public:
     // Timer 5: the abort's confirmation (KWL_WPS_CANCELLED) did not come; the page closes anyway.
     static constexpr int kTimerAbortWait = 5;
     static constexpr uint32_t kAbortWait = 5000;
-    // Posted by the receiver with the status code as wParam.
-    static constexpr uint32_t kMsgStatus = 0x8070;
 
     CConnectWizardWPSPINProcess(int mode, platform::RandomSource& random);
 
@@ -48,9 +45,6 @@ public:
     void OnOK() override {}
     void OnCancel() override;
     void OnDestroy() override;
-
-    // kernel::INotificationReceiver, on the library's thread.
-    void OnWKWPSStatus(uint32_t code) override;
 
     int Remaining() const { return m_remaining; }
 
@@ -74,10 +68,6 @@ private:
     bool m_stopping = false;
     bool m_succeeded = false;
     bool m_closing = false;
-    bool m_receiverAdded = false;
-    std::u16string m_discovery;
-    std::u16string m_exchanging;
-    std::u16string m_tryToConnect;
-    ui::Poster m_poster;
-    wps::AbortWorker m_abort;
+    wps::ProgressTexts m_progress;
+    wps::ExchangeLink m_link;
 };

@@ -1,12 +1,10 @@
 #include "wps/CConnectWizardWPSPushButtonProcess.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "app/AppGlobals.h"
 #include "base/Format.h"
-#include "base/Text.h"
 #include "base/Trace.h"
 #include "kernel/AdapterConfig.h"
 #include "kernel/WpsRequest.h"
@@ -29,7 +27,6 @@ constexpr uint32_t kFirstCountedStatus = 0x10; // the hardware button's own code
 constexpr int kErrorTimeout = 0;
 constexpr int kErrorCancelled = 2;
 constexpr int kErrorOverlap = 4;
-constexpr uint32_t kApNameUnits = 64;
 
 constexpr ui::ControlId kStep2Controls[] = {
     IDC_WPSPB_STEP2_TEXT1, IDC_WPSPB_STEP2_TEXT2, IDC_WPSPB_STEP2_TEXT3, IDC_WPSPB_STEP2_MARK,
@@ -64,11 +61,7 @@ bool CConnectWizardWPSPushButtonProcess::OnInit() {
     // A button, unlike a picture control, takes no bitmap from its template.
     host().Button(IDC_WPSPB_BUTTON).SetBitmap(IDB_WPS_PUSHBUTTON);
     host().SetTimer(kTimerBlink, kBlinkPeriod);
-    m_poster = host().MakePoster();
-    if (g_pnKernel != nullptr) {
-        g_pnKernel->AddReceiver(this);
-        m_receiverAdded = true;
-    }
+    m_link.Listen(g_pnKernel, host().MakePoster());
     m_numberedSteps = true;
     for (ui::ControlId id : kStep2Controls) {
         host().Show(id, false);
@@ -113,9 +106,9 @@ void CConnectWizardWPSPushButtonProcess::ApplyTexts() {
         {IDC_WPSPB_BACK_TO_EXPRESS, u"24306", u"Learn More"},
     });
     m_countdownFormat = Text(u"24080");
-    m_discovery = Text(u"24090", u"Discovery");
-    m_exchanging = Text(u"240A0", u"Exchange Security Setting");
-    m_tryToConnect = Text(u"240B0", u"Try to connect to");
+    m_progress = {.discovery = Text(u"24090", u"Discovery"),
+                  .exchanging = Text(u"240A0", u"Exchange Security Setting"),
+                  .tryToConnect = Text(u"240B0", u"Try to connect to")};
     m_step1 = Text(u"24010", u"\r\nStep 1 of 2: Active Dire 'Z' Edudade on your   Adapter");
     m_step2 = Text(u"24011", u"\r\nStep 2 of 2: Active Dire 'Z' Edudade on your\nAP,router,or gateway");
     m_singleStep = Text(u"24012", u"Active Dire 'Z' Edudade on your\nAP,router,or gateway");
@@ -124,7 +117,7 @@ void CConnectWizardWPSPushButtonProcess::ApplyTexts() {
         m_singleStep = u"\r\n" + m_singleStep;
     }
     host().SetText(IDC_WPSPB_STEP, m_step1);
-    host().SetText(IDC_WPSPB_STATUS, m_discovery);
+    host().SetText(IDC_WPSPB_STATUS, m_progress.discovery);
 }
 
 void CConnectWizardWPSPushButtonProcess::StartExchange() {
@@ -167,20 +160,12 @@ void CConnectWizardWPSPushButtonProcess::SwitchToStep2() {
     }
 }
 
-void CConnectWizardWPSPushButtonProcess::OnWKWPSStatus(uint32_t code) {
-    m_poster.Post(kMsgStatus, code, 0);
-}
-
-void CConnectWizardWPSPushButtonProcess::OnWKDeviceRemoved() {
-    m_poster.Post(kMsgDeviceRemoved, 0, 0);
-}
-
 bool CConnectWizardWPSPushButtonProcess::OnMessage(uint32_t message, uintptr_t wParam, intptr_t, intptr_t&) {
     switch (message) {
-    case kMsgStatus:
+    case wps::ExchangeLink::kMsgStatus:
         HandleStatus(static_cast<uint32_t>(wParam));
         return true;
-    case kMsgDeviceRemoved:
+    case wps::ExchangeLink::kMsgDeviceRemoved:
         HandleDeviceRemoved();
         return true;
     case wps::WM_WPS_DONE:
@@ -221,26 +206,10 @@ void CConnectWizardWPSPushButtonProcess::HandleStatus(uint32_t code) {
         StartCountdown(code);
     }
     m_lastStatus = code;
-    switch (code) {
-    case kernel::KWL_WPS_SCANNING:
-        host().SetText(IDC_WPSPB_STATUS, m_discovery);
-        break;
-    case kernel::KWL_WPS_START_PROTOCOL:
-        host().SetText(IDC_WPSPB_STATUS, m_exchanging);
-        break;
-    case kernel::KWL_WPS_ASSOCIATING: {
-        std::array<char16_t, kApNameUnits> name{};
-        if (g_pnKernel != nullptr) {
-            g_pnKernel->WpsGetApName(name.data(), kApNameUnits);
-        }
-        name.back() = 0;
-        const std::u16string apName(base::FieldText(name.data(), name.size()));
-        const std::u16string pattern = m_tryToConnect + u" ";
-        host().SetText(IDC_WPSPB_STATUS, pattern.find(u'%') == std::u16string::npos
-                                             ? pattern + apName
-                                             : FormatOrPlain(pattern, apName));
-        break;
+    if (std::u16string progress = m_progress.For(code, m_link); !progress.empty()) {
+        host().SetText(IDC_WPSPB_STATUS, progress);
     }
+    switch (code) {
     case kernel::KWL_WPS_SUCCESS:
         // The settings are on their way: an abort now could only lose them.
         m_succeeded = true;
@@ -454,7 +423,7 @@ void CConnectWizardWPSPushButtonProcess::CarryOutCancel() {
     m_pleaseWait.ShowBox(true);
     host().KillTimer(kTimerSuccessWait);
     host().SetTimer(kTimerAbortWait, kAbortWait);
-    m_abort.Start(g_pnKernel);
+    m_link.StartAbort();
 }
 
 void CConnectWizardWPSPushButtonProcess::HandleDeviceRemoved() {
@@ -481,11 +450,7 @@ void CConnectWizardWPSPushButtonProcess::CloseBeforeExchange(int nextPage) {
     }
     m_closing = true;
     WizardPage = nextPage;
-    if (g_pnKernel != nullptr) {
-        g_pnKernel->WpsStop();
-        g_pnKernel->RemoveReceiver(this);
-    }
-    m_receiverAdded = false;
+    m_link.EndBeforeExchange();
     HwButtonPressed = false;
     host().EndDialog(ui::kIdCancel);
 }
@@ -495,8 +460,7 @@ void CConnectWizardWPSPushButtonProcess::Close(bool done) {
         return;
     }
     m_closing = true;
-    wps::EndExchange(g_pnKernel, *this, done);
-    m_receiverAdded = false;
+    m_link.End(done);
     HwButtonPressed = false;
     host().EndDialog(done ? ui::kIdOk : ui::kIdCancel);
 }
@@ -506,11 +470,7 @@ void CConnectWizardWPSPushButtonProcess::OnDestroy() {
                       kTimerSuccessWait, kTimerCancelDelay, kTimerNoStatus, kTimerAbortWait}) {
         host().KillTimer(timer);
     }
-    if (m_receiverAdded && g_pnKernel != nullptr) {
-        g_pnKernel->RemoveReceiver(this);
-        m_receiverAdded = false;
-    }
-    m_abort.Join();
+    m_link.Release();
     // However the page went, the button's mark must not outlive it: later runs would close at once.
     HwButtonPressed = false;
 }

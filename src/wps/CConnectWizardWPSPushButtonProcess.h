@@ -2,9 +2,9 @@
 // or a Retry that starts at once); step 2 follows the exchange for at most two minutes. An exchange
 // the adapter's button started lands here too: the service runs it, the page only follows it.
 //
-// Service events arrive on the library's thread and are only posted here; the status handling, the
-// 8 s wait after a success and the abort's bookkeeping run on the page's thread. WpsAbort runs on a
-// worker the page joins. The page can always be left: Cancel comes on 10 s after a start that the
+// Service events arrive on the library's thread and are only posted here (wps::ExchangeLink); the status
+// handling, the 8 s wait after a success and the abort's bookkeeping run on the page's thread. WpsAbort
+// runs on a worker the page joins. The page can always be left: Cancel comes on 10 s after a start that the
 // service never reports on, and an abort it never confirms closes the page after 5 s.
 #pragma once
 
@@ -12,14 +12,11 @@
 #include <string>
 
 #include "app/CDetectDlg.h"
-#include "kernel/INotificationReceiver.h"
 #include "platform/Clock.h"
-#include "ui/Poster.h"
-#include "wps/WpsAbortWorker.h"
 #include "wps/WpsDialog.h"
+#include "wps/WpsExchangeLink.h"
 
-class CConnectWizardWPSPushButtonProcess final : public wps::WatchedDialog,
-                                                 public kernel::NotificationReceiverBase {
+class CConnectWizardWPSPushButtonProcess final : public wps::WatchedDialog {
 public:
     static constexpr int kTotalSeconds = 120;
     // A cancel this soon after the countdown began waits until then, so the abort cannot overtake the
@@ -55,9 +52,6 @@ public:
 
     // The command the reminder timer posts; its handler shows the reminder modally.
     static constexpr ui::ControlId kCmdShowReminder = 0xE001;
-    // Posted by the receiver: a status (wParam = code) and the adapter's removal.
-    static constexpr uint32_t kMsgStatus = 0x8070;
-    static constexpr uint32_t kMsgDeviceRemoved = 0x8071;
 
     explicit CConnectWizardWPSPushButtonProcess(platform::Clock& clock);
 
@@ -68,10 +62,6 @@ public:
     void OnOK() override {}
     void OnCancel() override;
     void OnDestroy() override;
-
-    // kernel::INotificationReceiver, on the library's thread.
-    void OnWKWPSStatus(uint32_t code) override;
-    void OnWKDeviceRemoved() override;
 
     int Remaining() const { return m_remaining; }
     CDetectDlg& PleaseWait() { return m_pleaseWait; }
@@ -103,15 +93,11 @@ private:
     bool m_closing = false;
     bool m_numberedSteps = true;
     bool m_blinkOn = false;
-    bool m_receiverAdded = false;
     std::u16string m_countdownFormat;
-    std::u16string m_discovery;
-    std::u16string m_exchanging;
-    std::u16string m_tryToConnect;
+    wps::ProgressTexts m_progress;
     std::u16string m_step1;
     std::u16string m_step2;
     std::u16string m_singleStep;
     CDetectDlg m_pleaseWait;
-    ui::Poster m_poster;
-    wps::AbortWorker m_abort;
+    wps::ExchangeLink m_link;
 };

@@ -186,6 +186,21 @@ TEST_F(PinProcess, StatusLinesFollowTheExchange) {
     EXPECT_EQ(host.GetText(IDC_WPSPINPROC_STATUS), u"Discovery");
 }
 
+TEST_F(PinProcess, ATranslationMayPlaceTheAccessPointsNameItself) {
+    kernel.wpsApName = u"Garden AP";
+    UseLanguageFile("[IDD_DLG_CONNECTWIZARD_WPS_PINNUMBER_PROCESS]\r\n25080=Mit %s verbinden\r\n");
+    fakes::FakeHost& host = OpenMode(Page::kModeAdapterPin);
+    Report(kernel::KWL_WPS_ASSOCIATING);
+    host.PumpPosted();
+    EXPECT_EQ(host.GetText(IDC_WPSPINPROC_STATUS), u"Mit Garden AP verbinden ");
+    // A pattern the name does not fit is shown as it stands rather than misread.
+    UseLanguageFile("[IDD_DLG_CONNECTWIZARD_WPS_PINNUMBER_PROCESS]\r\n25080=Mit %d verbinden\r\n");
+    fakes::FakeHost& again = OpenMode(Page::kModeAdapterPin);
+    Report(kernel::KWL_WPS_ASSOCIATING);
+    again.PumpPosted();
+    EXPECT_EQ(again.GetText(IDC_WPSPINPROC_STATUS), u"Mit %d verbinden ");
+}
+
 // Mode 1 takes the result at once: the network's name, the security rule, WEP keys supplied and the
 // scan list's 802.11n; then 108.
 TEST_F(PinProcess, SuccessAdoptsTheDeliveredNetwork) {
