@@ -254,17 +254,25 @@ inline bool StillClickable(HWND control, const RECT& place) {
 // reaction (a save writes the registry, a wizard page waits for its thread), and a second click would
 // then land on whatever took the control's place, such as the next page's button at the same spot. So
 // before clicking again the program is given time to handle the first click, and a control that has
-// gone, been disabled or covered is not clicked again; its reaction is waited for instead.
+// gone, been disabled or covered is not clicked again; its reaction is waited for instead. Once the
+// reaction shows, the handler that made it is let finish too: a page that shows one control and then
+// disables another is seen only as it stands after both.
 inline bool ClickControlUntil(HWND control, const std::function<bool()>& reacted, int attempts = 3,
                               int milliseconds = 2000) {
+    const auto settled = [&] {
+        if (IsWindow(control)) {
+            LetThreadCatchUp(control);
+        }
+        return true;
+    };
     const auto awaitReaction = [&] {
         for (int waited = 0; waited < milliseconds; waited += 50) {
             if (reacted()) {
-                return true;
+                return settled();
             }
             Sleep(50);
         }
-        return reacted();
+        return reacted() && settled();
     };
     RECT place{};
     if (!GetWindowRect(control, &place)) {
@@ -274,7 +282,7 @@ inline bool ClickControlUntil(HWND control, const std::function<bool()>& reacted
         if (attempt > 0) {
             LetThreadCatchUp(control);
             if (reacted()) {
-                return true;
+                return settled();
             }
             if (!StillClickable(control, place)) {
                 return awaitReaction();
@@ -287,7 +295,7 @@ inline bool ClickControlUntil(HWND control, const std::function<bool()>& reacted
             return true;
         }
     }
-    return reacted();
+    return reacted() && settled();
 }
 
 } // namespace wineprogram
