@@ -229,9 +229,10 @@ inline bool ClickUntil(const RECT& rect, const std::function<bool()>& reacted, i
     return reacted();
 }
 
-// Returns once the thread that owns `window` has handled what was queued for it when this was called: a
-// message sent to a thread is answered between two of its messages, so the second one waits for a click
-// that was queued behind the first.
+// Gives the thread that owns `window` time to handle what was queued for it. A message sent to a thread
+// is answered only between two of its messages: the first answer comes once a running handler has
+// returned, the second, a moment later, as a rule once the click queued behind that handler has been
+// handled too.
 inline void LetThreadCatchUp(HWND window) {
     for (int round = 0; round < 2; ++round) {
         DWORD_PTR answer = 0;
