@@ -258,8 +258,12 @@ inline bool StillClickable(HWND control, const RECT& place) {
 // gone, been disabled or covered is not clicked again; its reaction is waited for instead. Once the
 // reaction shows, the handler that made it is let finish too: a page that shows one control and then
 // disables another is seen only as it stands after both.
+// Each click is given 6 s before it counts as lost. A click that was only slow to be taken would, repeated,
+// be taken twice, and under Wine the second one goes to whatever is under it when it is taken: a failed
+// run showed a wizard page's Next pressed by a click meant for the page before, whose Next stands at the
+// same spot.
 inline bool ClickControlUntil(HWND control, const std::function<bool()>& reacted, int attempts = 3,
-                              int milliseconds = 2000) {
+                              int milliseconds = 6000) {
     const auto settled = [&] {
         if (IsWindow(control)) {
             LetThreadCatchUp(control);
