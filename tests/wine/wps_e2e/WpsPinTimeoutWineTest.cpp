@@ -94,12 +94,7 @@ TEST_F(WpsPinTimeout, RefusedAdapterPinTimesOutAndWrongApPinNamesBothAccessPoint
     EXPECT_TRUE(ClickChoice(choice, IDC_WPSPIN_ADAPTERPIN));
     HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
     ASSERT_NE(process, nullptr);
-    std::string start = LineStarting("WpsStart ", mark);
-    EXPECT_EQ(start.rfind(std::string("WpsStart method=2 marker=0x0080 pin=\"") + kAdapterPin +
-                              "\" ssid=\"HomeNet\" bssid=" + kHomeBssid + " ",
-                          0),
-              0u)
-        << start;
+    std::string start = AdapterPinStart(mark);
     EXPECT_NE(start.find("newSsid=\"\" newSecurity=0x00000000 newFlags=0x00000000 newPassphrase=\"\""),
               std::string::npos)
         << "the adapter's PIN sends no registrar settings: " << start;

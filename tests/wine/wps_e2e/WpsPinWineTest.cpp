@@ -91,12 +91,7 @@ TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
     HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
     ASSERT_NE(process, nullptr);
     EXPECT_EQ(TextIn(process, IDC_WPSPINPROC_PIN), L"12345670");
-    std::string start = LineStarting("WpsStart ", mark);
-    EXPECT_EQ(start.rfind(std::string("WpsStart method=2 marker=0x0080 pin=\"") + kAdapterPin +
-                              "\" ssid=\"HomeNet\" bssid=" + kHomeBssid + " ",
-                          0),
-              0u)
-        << start;
+    std::string start = AdapterPinStart(mark);
     if (WaitFor([&] { return !IsWindow(process) || EnabledIn(process, IDCANCEL); }, 10000) &&
         IsWindow(process)) {
         Picture(L"adapter-pin-process", process);

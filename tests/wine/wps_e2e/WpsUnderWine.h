@@ -253,6 +253,17 @@ protected:
         return found;
     }
 
+    // The WpsStart line after `mark` of an adapter-PIN exchange with HomeNet, checked; returned for more.
+    std::string AdapterPinStart(size_t mark) {
+        std::string start = LineStarting("WpsStart ", mark);
+        EXPECT_EQ(start.rfind(std::string("WpsStart method=2 marker=0x0080 pin=\"") + kAdapterPin +
+                                  "\" ssid=\"HomeNet\" bssid=" + kHomeBssid + " ",
+                              0),
+                  0u)
+            << start;
+        return start;
+    }
+
     // Every request is prepared right before it is sent: the call before each WpsStart is WpsPrepare.
     void ExpectPreparedStarts(size_t mark) {
         std::vector<std::string> calls = CallsSince(mark);
