@@ -198,11 +198,15 @@ inline bool ClickAt(const RECT& rect, int clicks = 1, double across = 0.5) {
     move.mi.dy = height > 0 ? MulDiv(point.y, 65535, height) : 0;
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs.push_back(move);
+    // Each press and release carries the point too. Without a move a button event happens wherever the
+    // pointer is when the program takes it, and under Wine a late motion report of the virtual X server
+    // can have put it back where an earlier click was: a failed run showed a click meant for a radio
+    // button taken by the Apply button clicked before.
     for (int i = 0; i < clicks; ++i) {
         INPUT button = move;
-        button.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+        button.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
         inputs.push_back(button);
-        button.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+        button.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
         inputs.push_back(button);
     }
     UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
@@ -301,6 +305,38 @@ inline bool ClickControlUntil(HWND control, const std::function<bool()>& reacted
         }
     }
     return reacted() && settled();
+}
+
+// Presses a push button as the keyboard's space bar does: BM_CLICK, posted to the button itself, which
+// presses and releases itself and tells its dialog as for a mouse click. Unlike a mouse click it can be
+// neither lost nor, when the program is slow to take it, taken by another window that has come to the
+// button's place (a wizard's next page has its Next where the page before had its own). So it is sent
+// once, never repeated. It is posted because the button's handler may run a modal window, and sent only
+// while the button is shown and enabled in a window that takes input, as a user could press it then.
+inline bool PressButtonUntil(HWND button, const std::function<bool()>& reacted, int milliseconds = 15000) {
+    const auto pressable = [&] {
+        return IsWindow(button) && IsWindowVisible(button) && IsWindowEnabled(button) &&
+               IsWindowEnabled(GetAncestor(button, GA_ROOT));
+    };
+    for (int waited = 0; !pressable(); waited += 50) {
+        if (waited >= 6000) {
+            return false;
+        }
+        Sleep(50);
+    }
+    if (!PostMessageW(button, BM_CLICK, 0, 0)) {
+        return false;
+    }
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (reacted()) {
+            if (IsWindow(button)) {
+                LetThreadCatchUp(button);
+            }
+            return true;
+        }
+        Sleep(50);
+    }
+    return reacted();
 }
 
 } // namespace wineprogram

@@ -280,7 +280,7 @@ TEST_F(SettingsTab, SavingUnderAStoredNameAsksBeforeOverwritingAndDeleteRemovesT
     EXPECT_EQ(PageText(IDC_COMBO_PROFILE_WPA), L"WPA2-PSK[AES]");
     ASSERT_TRUE(PageEnabled(IDC_BUTTON_PROFILE_DEL_PROFILE));
     ASSERT_TRUE(
-        ClickControl(PageControl(IDC_BUTTON_PROFILE_DEL_PROFILE), [] { return !ProfileStored(L"Lab"); }));
+        PressButton(PageControl(IDC_BUTTON_PROFILE_DEL_PROFILE), [] { return !ProfileStored(L"Lab"); }));
     // The page refills its list once the profile and its order value are gone.
     EXPECT_TRUE(WaitFor(
         [&] {
@@ -302,7 +302,7 @@ TEST_F(SettingsTab, PriorityMovesAProfileUpAndTheProgramConnectsToTheNewFirstOne
     const std::map<std::wstring, std::wstring> before = OrderValues();
 
     size_t mark = Log().size();
-    ASSERT_TRUE(ClickControl(PageControl(IDC_BUTTON_PROFILE_PRIORITY_PROFILE), [&] {
+    ASSERT_TRUE(PressButton(PageControl(IDC_BUTTON_PROFILE_PRIORITY_PROFILE), [&] {
         return WaitForDialogWith(IDC_LIST_PROFILE_SETTING_PRIORITY, 0) != nullptr;
     }));
     HWND dialog = WaitForDialogWith(IDC_LIST_PROFILE_SETTING_PRIORITY);
@@ -322,7 +322,7 @@ TEST_F(SettingsTab, PriorityMovesAProfileUpAndTheProgramConnectsToTheNewFirstOne
     // The dialog enables one button after the other; this process may look in between.
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(up) != FALSE && IsWindowEnabled(down) != FALSE; }, 5000))
         << "Up " << IsWindowEnabled(up) << ", Down " << IsWindowEnabled(down) << " for the middle profile";
-    ASSERT_TRUE(ClickControl(up, [&] { return ListBoxItems(list).front() == L"Beta"; }));
+    ASSERT_TRUE(PressButton(up, [&] { return ListBoxItems(list).front() == L"Beta"; }));
     EXPECT_EQ(ListBoxItems(list), (std::vector<std::wstring>{L"Beta", L"Alpha", L"Gamma"}));
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0) << "the moved profile stays chosen";
     EXPECT_FALSE(IsWindowEnabled(up)) << "the first cannot go higher";
@@ -344,8 +344,8 @@ TEST_F(SettingsTab, AdvancedChoicesReachTheStoreAndTheBlockAndAnAdHocProfileStar
     ASSERT_NO_FATAL_FAILURE(StartOnSettingsPage());
     TypeWpaProfile(L"MixedMode", L"Tuned", L"WPA2-PSK[AES]", L"mixedmode");
 
-    ASSERT_TRUE(ClickControl(PageControl(IDC_BUTTON_PROFILE_ADVANCED_SETTING),
-                             [&] { return WaitForDialogWith(IDC_CHECK_ADVANCED_300AG, 0) != nullptr; }));
+    ASSERT_TRUE(PressButton(PageControl(IDC_BUTTON_PROFILE_ADVANCED_SETTING),
+                            [&] { return WaitForDialogWith(IDC_CHECK_ADVANCED_300AG, 0) != nullptr; }));
     HWND dialog = WaitForDialogWith(IDC_CHECK_ADVANCED_300AG);
     ASSERT_NE(dialog, nullptr);
     auto item = [&](int id) { return GetDlgItem(dialog, id); };
@@ -387,8 +387,8 @@ TEST_F(SettingsTab, AdvancedChoicesReachTheStoreAndTheBlockAndAnAdHocProfileStar
     EXPECT_TRUE(PageEnabled(IDC_BUTTON_PROFILE_INIT_ADHOC));
     TypeNames(L"PicnicNet", L"PicnicNet");
     ASSERT_TRUE(ClickRadio(IDC_RADIO_PROFILE_SECURITY_DISABLE));
-    ASSERT_TRUE(ClickControl(PageControl(IDC_BUTTON_PROFILE_INIT_ADHOC),
-                             [&] { return WaitForDialogWith(IDC_COMBO_ADHOC_BAND, 0) != nullptr; }));
+    ASSERT_TRUE(PressButton(PageControl(IDC_BUTTON_PROFILE_INIT_ADHOC),
+                            [&] { return WaitForDialogWith(IDC_COMBO_ADHOC_BAND, 0) != nullptr; }));
     HWND adHoc = WaitForDialogWith(IDC_COMBO_ADHOC_BAND);
     ASSERT_NE(adHoc, nullptr);
     HWND band = GetDlgItem(adHoc, IDC_COMBO_ADHOC_BAND);
@@ -447,7 +447,7 @@ TEST_F(SettingsTab, TkipOnThe300MbpsModesIsExplainedAndUnsavedEditsAreAskedAbout
     ASSERT_EQ(PageText(IDC_EDIT_PROFILE_PSK), L"labpass123");
     Type(IDC_EDIT_PROFILE_PSK, L"labpass999");
     HWND question = nullptr;
-    ASSERT_TRUE(ClickControl(GetDlgItem(m_main, IDC_BUTTON_CLOSE), [&] {
+    ASSERT_TRUE(PressButton(GetDlgItem(m_main, IDC_BUTTON_CLOSE), [&] {
         return (question = WaitForDialogWith(IDC_STATIC_MODIFYPROFILE_TEXT, 0)) != nullptr;
     }));
     EXPECT_FALSE(IsWindowVisible(m_main)) << "the window went to the notification area first";
@@ -464,7 +464,7 @@ TEST_F(SettingsTab, TkipOnThe300MbpsModesIsExplainedAndUnsavedEditsAreAskedAbout
     EXPECT_EQ(PageText(IDC_COMBO_PROFILE_NAME), L"Orvelin_Lab");
     EXPECT_EQ(PageText(IDC_EDIT_PROFILE_PSK), L"labpass123");
     Type(IDC_EDIT_PROFILE_PSK, L"labpass999");
-    ASSERT_TRUE(ClickControl(GetDlgItem(m_main, IDC_BUTTON_CLOSE), [&] {
+    ASSERT_TRUE(PressButton(GetDlgItem(m_main, IDC_BUTTON_CLOSE), [&] {
         return (question = WaitForDialogWith(IDC_STATIC_MODIFYPROFILE_TEXT, 0)) != nullptr;
     }));
     ASSERT_TRUE(Answer(question, IDOK));

@@ -349,6 +349,23 @@ protected:
         }
         return ::testing::AssertionSuccess();
     }
+    // A push button pressed (once, as the keyboard presses it), then `reacted` awaited. Buttons that
+    // lead on or close a window are pressed so: a repeated mouse click could press what comes next.
+    static ::testing::AssertionResult PressButton(HWND button, const std::function<bool()>& reacted,
+                                                  int milliseconds = 15000) {
+        if (button == nullptr) {
+            return ::testing::AssertionFailure() << "no such button";
+        }
+        const int id = GetDlgCtrlID(button);
+        if (!PressButtonUntil(button, reacted, milliseconds)) {
+            return ::testing::AssertionFailure() << "no reaction to button " << id
+                                                 << (!IsWindow(button)          ? " (its window has gone)"
+                                                     : !IsWindowEnabled(button) ? " (disabled)"
+                                                     : !IsWindowVisible(button) ? " (hidden)"
+                                                                                : "");
+        }
+        return ::testing::AssertionSuccess();
+    }
     // The page checks its radio buttons itself when they are clicked.
     ::testing::AssertionResult ClickRadio(int id) {
         return ClickControl(PageControl(id), [&] { return PageChecked(id); });
@@ -418,7 +435,7 @@ protected:
     // Answers a dialog with one of its buttons, by a real click; true once the dialog is gone.
     static ::testing::AssertionResult Answer(HWND dialog, int button) {
         ::testing::AssertionResult clicked =
-            ClickControl(GetDlgItem(dialog, button), [&] { return IsWindow(dialog) == FALSE; });
+            PressButton(GetDlgItem(dialog, button), [&] { return IsWindow(dialog) == FALSE; });
         if (!clicked) {
             return clicked << " (button " << button << " of dialog \"" << Narrow(WindowText(dialog)) << "\")";
         }
@@ -428,7 +445,7 @@ protected:
     // Save Profile pressed: the button goes disabled once the profile is stored, or a message box asks
     // or refuses.
     ::testing::AssertionResult ClickSave() {
-        return ClickControl(PageControl(IDC_BUTTON_PROFILE_SAVE_PROFILE), [&] {
+        return PressButton(PageControl(IDC_BUTTON_PROFILE_SAVE_PROFILE), [&] {
             return !PageEnabled(IDC_BUTTON_PROFILE_SAVE_PROFILE) || FindMessageBox() != nullptr;
         });
     }
@@ -438,8 +455,8 @@ protected:
         // The log's lines end with a line feed, so the one before the mark starts the next line.
         size_t lineStart = Log().size();
         lineStart = lineStart > 0 ? lineStart - 1 : 0;
-        return ClickControl(GetDlgItem(m_main, IDC_BUTTON_FIRST_ACTION),
-                            [&] { return Log().find("\nDisconnect", lineStart) != std::string::npos; });
+        return PressButton(GetDlgItem(m_main, IDC_BUTTON_FIRST_ACTION),
+                           [&] { return Log().find("\nDisconnect", lineStart) != std::string::npos; });
     }
 
     // A printable text as the call log quotes it: in double quotes, a quote or backslash escaped.

@@ -39,8 +39,8 @@ protected:
             1, 0.3))
             << "row " << row << " of " << ListRowCount(list) << " not selected";
         HWND page = nullptr;
-        EXPECT_TRUE(ClickControl(GetDlgItem(m_main, IDC_BUTTON_FIRST_ACTION),
-                                 [&] { return (page = WindowWith(marker)) != nullptr; }))
+        EXPECT_TRUE(PressButton(GetDlgItem(m_main, IDC_BUTTON_FIRST_ACTION),
+                                [&] { return (page = WindowWith(marker)) != nullptr; }))
             << "Connect opened no page " << marker << "; showing:" << DescribeWindows();
         return page;
     }
@@ -106,8 +106,8 @@ TEST_F(WizardStarts, NetworksPageConnectAndAnAdapterPulledOutWhilePagesAreOpen) 
 
     // Refresh: one placeholder row while the survey runs, then the rows of the Networks page's new list.
     size_t refreshed = Log().size();
-    ASSERT_TRUE(ClickControl(GetDlgItem(list, IDC_WIZARD_LIST_REFRESH),
-                             [&] { return !EnabledIn(list, IDC_WIZARD_LIST_REFRESH); }));
+    ASSERT_TRUE(PressButton(GetDlgItem(list, IDC_WIZARD_LIST_REFRESH),
+                            [&] { return !EnabledIn(list, IDC_WIZARD_LIST_REFRESH); }));
     EXPECT_EQ(ListColumn(rows, 0), std::vector<std::wstring>{L"Searching for wireless networks..."});
     EXPECT_FALSE(EnabledIn(list, IDC_WIZARD_BACK));
     EXPECT_FALSE(EnabledIn(list, IDCANCEL));

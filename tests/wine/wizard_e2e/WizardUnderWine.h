@@ -191,10 +191,10 @@ protected:
         EXPECT_TRUE(ShownIn(page, IDC_WIZARD_STEP1));
     }
 
-    // A real click on a button of a window; true once the window is gone or hidden, or a message box or
-    // another window this test waits for came up.
+    // A button of a window pressed; true once the window is gone or hidden, or a message box or another
+    // window this test waits for came up.
     ::testing::AssertionResult Press(HWND window, int button, const std::function<bool()>& alsoDone = {}) {
-        return ClickControl(GetDlgItem(window, button), [&] {
+        return PressButton(GetDlgItem(window, button), [&] {
             return !IsWindow(window) || !IsWindowVisible(window) || WizardMessageBox() != nullptr ||
                    (alsoDone && alsoDone());
         });
@@ -238,7 +238,7 @@ protected:
     HWND FindNetwork(const wchar_t* pictureName = nullptr) {
         ShowMainWindow();
         HWND wait = nullptr;
-        bool pressed = ClickControl(GetDlgItem(m_main, IDC_BUTTON_FIND_NETWORK), [&] {
+        bool pressed = PressButton(GetDlgItem(m_main, IDC_BUTTON_FIND_NETWORK), [&] {
             return (wait = WindowWith(kPleaseWait)) != nullptr || WindowWith(kListPage) != nullptr;
         });
         EXPECT_TRUE(pressed) << "Find a Network brought no wizard window; showing:" << DescribeWindows();

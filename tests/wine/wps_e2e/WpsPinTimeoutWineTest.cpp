@@ -92,7 +92,7 @@ TEST_F(WpsPinTimeout, RefusedAdapterPinTimesOutAndWrongApPinNamesBothAccessPoint
     HWND choice = PinChoiceFor(L"HomeNet");
     ASSERT_NE(choice, nullptr);
     EXPECT_TRUE(ClickChoice(choice, IDC_WPSPIN_ADAPTERPIN));
-    HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    HWND process = PressLeadingTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
     ASSERT_NE(process, nullptr);
     std::string start = AdapterPinStart(mark);
     EXPECT_NE(start.find("newSsid=\"\" newSecurity=0x00000000 newFlags=0x00000000 newPassphrase=\"\""),
@@ -112,7 +112,7 @@ TEST_F(WpsPinTimeout, RefusedAdapterPinTimesOutAndWrongApPinNamesBothAccessPoint
     choice = PinChoiceFor(L"Crowded");
     ASSERT_NE(choice, nullptr);
     TypeInto(choice, IDC_WPSPIN_EDIT, kWrongApPin);
-    process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    process = PressLeadingTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
     ASSERT_NE(process, nullptr);
     start = LineStarting("WpsStart ", mark);
     EXPECT_EQ(start.rfind(std::string("WpsStart method=16 marker=0x0080 pin=\"") + Narrowed(kWrongApPin) +

@@ -53,7 +53,7 @@ TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
     TypeInto(choice, IDC_WPSPIN_EDIT, L"87654320");
     EXPECT_TRUE(EnabledIn(choice, IDC_WPSPIN_NEXT));
     Picture(L"pin-choice-ap", choice);
-    HWND error = ClickTo(choice, IDC_WPSPIN_NEXT, kErrorPage);
+    HWND error = PressLeadingTo(choice, IDC_WPSPIN_NEXT, kErrorPage);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(TextIn(error, IDC_WPSERROR_HEADLINE), L"The access point's PIN is not correct.");
     EXPECT_EQ(TextIn(error, IDC_WPSERROR_DETAIL), L"");
@@ -88,7 +88,7 @@ TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
         << ".." << adapterRadio.bottom;
     Picture(L"pin-choice-adapter", choice);
     InfoDialog(choice, IDC_WPSPIN_HELP, kHelpForAp, IDC_WPSHELPAP_OK, L"help-for-ap");
-    HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    HWND process = PressLeadingTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
     ASSERT_NE(process, nullptr);
     EXPECT_EQ(TextIn(process, IDC_WPSPINPROC_PIN), L"12345670");
     std::string start = AdapterPinStart(mark);
@@ -107,7 +107,7 @@ TEST_F(WpsPin, WrongCheckDigitAdapterPinAndUnconfiguredAccessPoint) {
     choice = PinChoiceFor(L"Unboxed");
     ASSERT_NE(choice, nullptr);
     TypeInto(choice, IDC_WPSPIN_EDIT, L"11223344");
-    process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    process = PressLeadingTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
     ASSERT_NE(process, nullptr);
     start = LineStarting("WpsStart ", mark);
     EXPECT_EQ(start.rfind("WpsStart method=16 marker=0x0080 pin=\"11223344\" ssid=\"Unboxed\" ", 0), 0u)
@@ -140,7 +140,7 @@ TEST_F(WpsPin, AdapterPulledOutOnThePushButtonAndAdapterPinPagesAndRadioOff) {
     // The push-button page before its exchange: it lets go and the run ends.
     HWND express = FindNetworkTo(kExpressPage);
     ASSERT_NE(express, nullptr);
-    HWND page = ClickTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
+    HWND page = PressLeadingTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
     ASSERT_NE(page, nullptr);
     size_t mark = Log().size();
     ASSERT_NO_FATAL_FAILURE(Sky(L"unplug"));
@@ -156,17 +156,17 @@ TEST_F(WpsPin, AdapterPulledOutOnThePushButtonAndAdapterPinPagesAndRadioOff) {
     HWND list = ListViaExpress();
     ASSERT_NE(list, nullptr) << "no new wizard run after the adapter came back";
     ASSERT_TRUE(PickRow(list, L"HomeNet"));
-    HWND check = ClickTo(list, IDC_WIZARD_NEXT, kCheckPage);
+    HWND check = PressLeadingTo(list, IDC_WIZARD_NEXT, kCheckPage);
     ASSERT_NE(check, nullptr);
-    HWND method = ClickTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
+    HWND method = PressLeadingTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
     ASSERT_NE(method, nullptr);
     EXPECT_TRUE(ClickChoice(method, IDC_WPSSELECT_PIN));
-    HWND choice = ClickTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
+    HWND choice = PressLeadingTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
     ASSERT_NE(choice, nullptr);
     EXPECT_TRUE(ClickChoice(choice, IDC_WPSPIN_ADAPTERPIN));
 
     // The adapter-PIN page, refused by HomeNet and counting down: the page ends the exchange itself.
-    HWND process = ClickTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
+    HWND process = PressLeadingTo(choice, IDC_WPSPIN_NEXT, kPinProcessPage);
     ASSERT_NE(process, nullptr);
     ASSERT_TRUE(WaitFor([&] { return EnabledIn(process, IDCANCEL); }, 10000)) << "no first status";
     mark = Log().size();
@@ -182,17 +182,17 @@ TEST_F(WpsPin, AdapterPulledOutOnThePushButtonAndAdapterPinPagesAndRadioOff) {
     ASSERT_TRUE(LogHas("event OnWKSiteSurveyed", 15000, mark)) << Log().substr(mark);
     express = FindNetworkTo(kExpressPage);
     ASSERT_NE(express, nullptr);
-    page = ClickTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
+    page = PressLeadingTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
     ASSERT_NE(page, nullptr);
     ASSERT_NO_FATAL_FAILURE(Sky(L"radio off"));
     mark = Log().size();
     EXPECT_TRUE(
-        ClickControl(GetDlgItem(page, IDC_WPSPB_BUTTON), [&] { return ShownIn(page, IDC_WPSPB_COUNTDOWN); }));
+        PressButton(GetDlgItem(page, IDC_WPSPB_BUTTON), [&] { return ShownIn(page, IDC_WPSPB_COUNTDOWN); }));
     EXPECT_FALSE(EnabledIn(page, IDC_WPSPB_CANCEL));
     ASSERT_TRUE(WaitFor([&] { return EnabledIn(page, IDC_WPSPB_CANCEL); }, 20000))
         << "Cancel stays disabled without any status";
     EXPECT_TRUE(
-        ClickControl(GetDlgItem(page, IDC_WPSPB_CANCEL), [&] { return !EnabledIn(page, IDC_WPSPB_CANCEL); }));
+        PressButton(GetDlgItem(page, IDC_WPSPB_CANCEL), [&] { return !EnabledIn(page, IDC_WPSPB_CANCEL); }));
     HWND error = AwaitWindow(kErrorPage, 20000);
     ASSERT_NE(error, nullptr) << "the cancelled page did not close; showing:" << DescribeWindows();
     EXPECT_EQ(TextIn(error, IDC_WPSERROR_HEADLINE), L"The WPS procedure was cancelled.");

@@ -32,7 +32,7 @@ TEST_F(WpsPushButton, OnScreenAndHardwareButtonsJoinAndTheCancelNoticeIsSwitched
     Picture(L"express-check", express);
     InfoDialog(express, IDC_WPSEXPRESS_LEARN_MORE, kExpressInfo, IDC_MESSAGEEXPRESS_OK, L"express-info");
 
-    HWND page = ClickTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
+    HWND page = PressLeadingTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(ShownIn(page, IDC_WPSPB_BUTTON)) << "step 1 shows the on-screen button";
     EXPECT_NE(SendMessageW(GetDlgItem(page, IDC_WPSPB_BUTTON), BM_GETIMAGE, IMAGE_BITMAP, 0), 0)
@@ -46,7 +46,7 @@ TEST_F(WpsPushButton, OnScreenAndHardwareButtonsJoinAndTheCancelNoticeIsSwitched
 
     // The on-screen button sends the request; the exchange finds PressMe.
     EXPECT_TRUE(
-        ClickControl(GetDlgItem(page, IDC_WPSPB_BUTTON), [&] { return ShownIn(page, IDC_WPSPB_COUNTDOWN); }));
+        PressButton(GetDlgItem(page, IDC_WPSPB_BUTTON), [&] { return ShownIn(page, IDC_WPSPB_COUNTDOWN); }));
     EXPECT_NE(TextIn(page, IDC_WPSPB_STEP).find(L"Step 2 of 2"), std::wstring::npos);
     std::string start = LineStarting("WpsStart ", mark);
     EXPECT_EQ(start.rfind("WpsStart method=1 marker=0x0080 pin=\"\" ssid=\"\" bssid=00:00:00:00:00:00 ", 0),
@@ -107,9 +107,9 @@ TEST_F(WpsPushButton, OverlapCancelAndTimeoutEndOnTheirPages) {
     size_t mark = Log().size();
     HWND express = FindNetworkTo(kExpressPage);
     ASSERT_NE(express, nullptr);
-    HWND page = ClickTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
+    HWND page = PressLeadingTo(express, IDC_WPSEXPRESS_NEXT, kPushButtonPage);
     ASSERT_NE(page, nullptr);
-    HWND error = ClickTo(page, IDC_WPSPB_BUTTON, kErrorPage, 20000);
+    HWND error = PressLeadingTo(page, IDC_WPSPB_BUTTON, kErrorPage, 20000);
     ASSERT_NE(error, nullptr);
     EXPECT_TRUE(LogHas("event OnWKWPSStatus 0x8005", 0, mark));
     EXPECT_EQ(TextIn(error, IDC_WPSERROR_HEADLINE),
@@ -130,18 +130,18 @@ TEST_F(WpsPushButton, OverlapCancelAndTimeoutEndOnTheirPages) {
     HWND list = ListViaExpress();
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(PickRow(list, L"HomeNet"));
-    HWND check = ClickTo(list, IDC_WIZARD_NEXT, kCheckPage);
+    HWND check = PressLeadingTo(list, IDC_WIZARD_NEXT, kCheckPage);
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(CheckedIn(check, IDC_WPSCHECK_YES));
     Picture(L"check", check);
     InfoDialog(check, IDC_WPSCHECK_LEARN_MORE, kWpsInfo, IDC_MESSAGEWPS_OK, L"wps-info");
     check = AwaitWindow(kCheckPage);
     ASSERT_NE(check, nullptr) << DescribeWindows();
-    HWND method = ClickTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
+    HWND method = PressLeadingTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
     ASSERT_NE(method, nullptr);
     EXPECT_TRUE(CheckedIn(method, IDC_WPSSELECT_PUSHBUTTON));
     Picture(L"method", method);
-    page = ClickTo(method, IDC_WPSSELECT_NEXT, kPushButtonPage);
+    page = PressLeadingTo(method, IDC_WPSSELECT_NEXT, kPushButtonPage);
     ASSERT_NE(page, nullptr);
     HWND reminder = AwaitWindow(kButtonReminder, 40000);
     ASSERT_NE(reminder, nullptr) << "no reminder of the adapter's button; showing:" << DescribeWindows();
@@ -150,10 +150,10 @@ TEST_F(WpsPushButton, OverlapCancelAndTimeoutEndOnTheirPages) {
 
     mark = Log().size();
     EXPECT_TRUE(
-        ClickControl(GetDlgItem(page, IDC_WPSPB_BUTTON), [&] { return ShownIn(page, IDC_WPSPB_COUNTDOWN); }));
+        PressButton(GetDlgItem(page, IDC_WPSPB_BUTTON), [&] { return ShownIn(page, IDC_WPSPB_COUNTDOWN); }));
     ASSERT_TRUE(WaitFor([&] { return Counting(page); }, 10000)) << "the exchange did not start counting";
     HWND box = nullptr;
-    EXPECT_TRUE(ClickControl(GetDlgItem(page, IDC_WPSPB_CANCEL), [&] {
+    EXPECT_TRUE(PressButton(GetDlgItem(page, IDC_WPSPB_CANCEL), [&] {
         return (box = WindowWith(kPleaseWaitBox)) != nullptr || WindowWith(kErrorPage) != nullptr;
     }));
     EXPECT_NE(box, nullptr) << "no please-wait box while the exchange is cancelled";
@@ -180,7 +180,7 @@ TEST_F(WpsPushButton, OverlapCancelAndTimeoutEndOnTheirPages) {
     Picture(L"retry", retry);
     ASSERT_NO_FATAL_FAILURE(Sky(L"apbutton PressMe on"));
     mark = Log().size();
-    page = ClickTo(retry, IDC_WPSRETRY_RETRY, kPushButtonPage);
+    page = PressLeadingTo(retry, IDC_WPSRETRY_RETRY, kPushButtonPage);
     ASSERT_NE(page, nullptr);
     EXPECT_FALSE(ShownIn(page, IDC_WPSPB_BUTTON)) << "Retry starts at once";
     std::string start = LineStarting("WpsStart ", mark);

@@ -125,7 +125,7 @@ protected:
     // "Find a Network" pressed; the first window of the wizard's after its survey, which holds `marker`.
     HWND FindNetworkTo(int marker) {
         ShowMainWindow();
-        EXPECT_TRUE(ClickControl(GetDlgItem(m_main, IDC_BUTTON_FIND_NETWORK), [&] {
+        EXPECT_TRUE(PressButton(GetDlgItem(m_main, IDC_BUTTON_FIND_NETWORK), [&] {
             return AnyWizardWindow() != nullptr || WindowWith(marker) != nullptr;
         })) << "Find a Network brought no wizard window";
         HWND found = AwaitWindow(marker, 20000);
@@ -140,7 +140,7 @@ protected:
             return nullptr;
         }
         EXPECT_TRUE(ClickChoice(express, IDC_WPSEXPRESS_NO));
-        HWND list = ClickTo(express, IDC_WPSEXPRESS_NEXT, kListPage);
+        HWND list = PressLeadingTo(express, IDC_WPSEXPRESS_NEXT, kListPage);
         if (list != nullptr) {
             EXPECT_TRUE(WaitFor([&] { return ListRowCount(GetDlgItem(list, kListPage)) > 0; }, 5000));
         }
@@ -155,23 +155,23 @@ protected:
             return nullptr;
         }
         EXPECT_TRUE(PickRow(list, network));
-        HWND check = ClickTo(list, IDC_WIZARD_NEXT, kCheckPage);
+        HWND check = PressLeadingTo(list, IDC_WIZARD_NEXT, kCheckPage);
         if (check == nullptr) {
             return nullptr;
         }
-        HWND method = ClickTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
+        HWND method = PressLeadingTo(check, IDC_WPSCHECK_NEXT, kMethodPage);
         if (method == nullptr) {
             return nullptr;
         }
         EXPECT_TRUE(ClickChoice(method, IDC_WPSSELECT_PIN));
-        return ClickTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
+        return PressLeadingTo(method, IDC_WPSSELECT_NEXT, kPinChoicePage);
     }
 
-    // A click on a control of `window` that leaves it for the window holding `marker`.
-    HWND ClickTo(HWND window, int control, int marker, int milliseconds = 15000) {
+    // A button of `window` pressed that leaves it for the window holding `marker`.
+    HWND PressLeadingTo(HWND window, int control, int marker, int milliseconds = 15000) {
         HWND next = nullptr;
-        EXPECT_TRUE(ClickControl(GetDlgItem(window, control),
-                                 [&] { return (next = WindowWith(marker)) != nullptr && next != window; }))
+        EXPECT_TRUE(PressButton(GetDlgItem(window, control),
+                                [&] { return (next = WindowWith(marker)) != nullptr && next != window; }))
             << "control " << control << " did not lead to window " << marker;
         if (next == nullptr || next == window) {
             next = nullptr;
@@ -183,7 +183,7 @@ protected:
 
     // Opens an information dialog from a page, takes its picture and closes it with its OK.
     void InfoDialog(HWND page, int opener, int marker, int okButton, const wchar_t* pictureName) {
-        HWND info = ClickTo(page, opener, marker);
+        HWND info = PressLeadingTo(page, opener, marker);
         if (info == nullptr) {
             return;
         }
