@@ -181,9 +181,13 @@ protected:
         return next;
     }
 
-    // Opens an information dialog from a page, takes its picture and closes it with its OK.
+    // Opens an information dialog from a page with a click on its link (a static text, which has no
+    // button's press), takes its picture and closes it with its OK.
     void InfoDialog(HWND page, int opener, int marker, int okButton, const wchar_t* pictureName) {
-        HWND info = PressLeadingTo(page, opener, marker);
+        HWND info = nullptr;
+        EXPECT_TRUE(
+            ClickControl(GetDlgItem(page, opener), [&] { return (info = WindowWith(marker)) != nullptr; }))
+            << "the link " << opener << " opened no window " << marker << "; showing:" << DescribeWindows();
         if (info == nullptr) {
             return;
         }
