@@ -71,7 +71,7 @@ protected:
 
     // Save Profile, with nothing to ask or refuse: the button goes disabled and the profile is stored.
     void SaveQuietly(const std::wstring& profile) {
-        ASSERT_TRUE(ClickSave());
+        ASSERT_TRUE(PressSave());
         HWND box = FindMessageBox();
         ASSERT_EQ(box, nullptr) << "a message: " << Narrow(FirstStaticText(box))
                                 << "\nthe name shown: " << Narrow(PageText(IDC_COMBO_PROFILE_NAME))
@@ -84,7 +84,7 @@ protected:
     // network and the main window has shown the current profile on the page again.
     std::string ApplyAndConnect(const std::string& ssid) {
         size_t mark = Log().size();
-        EXPECT_TRUE(ClickApply());
+        EXPECT_TRUE(PressApply());
         return ConnectAndSettle(ssid, mark);
     }
 
@@ -167,7 +167,7 @@ TEST_F(SettingsTab, ProfilesOfEverySecurityAreStoredAsTypedAndAppliedAsStored) {
     EXPECT_EQ(StoredNumber(L"Home", L"EncryptionAlg"), profiles::EncodeCipher(kernel::kSecurityWpa2PskAes));
     EXPECT_EQ(Shown(StoredText(L"Home", L"Passphrase")), Scrambled(u"sunflower42"));
     size_t mark = Log().size();
-    ASSERT_TRUE(ClickApply());
+    ASSERT_TRUE(PressApply());
     HWND splash = WaitForDialogWith(IDC_STATIC_VALIDATE_SETTING_TEXT, 5000);
     ASSERT_NE(splash, nullptr) << "no Validating splash while the profile was applied";
     EXPECT_EQ(WindowText(GetDlgItem(splash, IDC_STATIC_VALIDATE_SETTING_TEXT)), L"Validating settings...");
@@ -245,7 +245,7 @@ TEST_F(SettingsTab, SavingUnderAStoredNameAsksBeforeOverwritingAndDeleteRemovesT
 
     // The same name for another network: asked, and No keeps the stored profile.
     TypeWpaProfile(L"MixedMode", L"Lab", L"WPA2-PSK[AES]", L"mixedmode");
-    ASSERT_TRUE(ClickSave());
+    ASSERT_TRUE(PressSave());
     HWND box = WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no question before overwriting" << DescribeWindows();
     EXPECT_EQ(FirstStaticText(box), L"Profile exist !!Do you want to overwrite it ?");
@@ -260,7 +260,7 @@ TEST_F(SettingsTab, SavingUnderAStoredNameAsksBeforeOverwritingAndDeleteRemovesT
     // Yes replaces it in its place.
     size_t mark = Log().size();
     Type(IDC_COMBO_PROFILE_NAME, L"Lab");
-    ASSERT_TRUE(ClickSave());
+    ASSERT_TRUE(PressSave());
     box = WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no question the second time" << DescribeWindows();
     ASSERT_TRUE(Answer(box, IDYES));
@@ -426,7 +426,7 @@ TEST_F(SettingsTab, TkipOnThe300MbpsModesIsExplainedAndUnsavedEditsAreAskedAbout
     // Save is enabled: Apply stores the profile first.
     TypeWpaProfile(L"Orvelin_Lab", L"Orvelin_Lab", L"WPA-PSK[TKIP]", L"labpass123");
     size_t mark = Log().size();
-    ASSERT_TRUE(ClickApply());
+    ASSERT_TRUE(PressApply());
     HWND notice = WaitForDialogWith(IDC_STATIC_MESSAGE_TKIP_IMPORTAMT_TEXT1);
     ASSERT_NE(notice, nullptr) << "no TKIP notice";
     EXPECT_EQ(WindowText(notice), L"ORVELIN KTA7700 LINK WARDEN");
@@ -491,7 +491,7 @@ TEST_F(SettingsTab, AHundredStoredProfilesAreAllListedAndAnotherIsRefused) {
 
     TypeNames(L"Cafe_Guest", L"Cafe_Guest");
     ASSERT_TRUE(ClickRadio(IDC_RADIO_PROFILE_SECURITY_DISABLE));
-    ASSERT_TRUE(ClickSave());
+    ASSERT_TRUE(PressSave());
     HWND box = WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "the 101st profile was not refused" << DescribeWindows();
     EXPECT_EQ(FirstStaticText(box), L"Beyond the limit of max profile");

@@ -432,7 +432,7 @@ protected:
             reinterpret_cast<LPARAM>(&search));
         return search.text.empty() ? std::string("(none)") : search.text;
     }
-    // Answers a dialog with one of its buttons, by a real click; true once the dialog is gone.
+    // Answers a dialog with one of its buttons; true once the dialog is gone.
     static ::testing::AssertionResult Answer(HWND dialog, int button) {
         ::testing::AssertionResult clicked =
             PressButton(GetDlgItem(dialog, button), [&] { return IsWindow(dialog) == FALSE; });
@@ -444,14 +444,14 @@ protected:
 
     // Save Profile pressed: the button goes disabled once the profile is stored, or a message box asks
     // or refuses.
-    ::testing::AssertionResult ClickSave() {
+    ::testing::AssertionResult PressSave() {
         return PressButton(PageControl(IDC_BUTTON_PROFILE_SAVE_PROFILE), [&] {
             return !PageEnabled(IDC_BUTTON_PROFILE_SAVE_PROFILE) || FindMessageBox() != nullptr;
         });
     }
 
     // The main window's Apply: the window disconnects first, so the call log shows that it was pressed.
-    ::testing::AssertionResult ClickApply() {
+    ::testing::AssertionResult PressApply() {
         // The log's lines end with a line feed, so the one before the mark starts the next line.
         size_t lineStart = Log().size();
         lineStart = lineStart > 0 ? lineStart - 1 : 0;
